@@ -1,0 +1,36 @@
+// The program body: the application object, the title, the windows in their order, and
+// the event loop. A failure before the loop runs ends the program after the last-resort
+// report.
+#include "main/TForm1.h"
+#include "runtime/Application.h"
+#include "runtime/FailureReport.h"
+
+#include <QFont>
+
+namespace {
+
+// Wayland does not let a client place its windows; the machine docks and drags windows,
+// so it runs through XWayland when no platform was asked for.
+void preferXcbOnWayland()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY")
+        && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    preferXcbOnWayland();
+    TApplication app(argc, argv);
+    try {
+        app.setTitle(QStringLiteral("Zorvixia"));
+        TForm1 Form1;
+        Form1.show();
+        return app.exec();
+    } catch (...) {
+        LastResortReport(std::current_exception());
+        return 1;
+    }
+}

@@ -1,0 +1,255 @@
+#include "platform/AudioMediaControl.h"
+
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QThread>
+#include <QTimer>
+
+#include <sndfile.h>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// The output buffer asked of the audio server, and how often it is topped up. The buffer
+// is several feed periods long, so a handler that holds the UI thread for a while does
+// not starve the output.
+constexpr int kOutputBufferMs = 200;
+constexpr int kFeedIntervalMs = 20;
+// Frames decoded per libsndfile read.
+constexpr sf_count_t kDecodeBlockFrames = 4096;
+
+QString &dataRootOverride()
+{
+    static QString root;
+    return root;
+}
+
+qint16 toInt16(float sample)
+{
+    // Integer sources arrive normalised to [-1, 1); scaling by 32768 gives 16-bit input back
+    // exactly. Floating-point sources may overshoot and are clipped.
+    const float scaled = std::clamp(sample * 32768.0F, -32768.0F, 32767.0F);
+    return static_cast<qint16>(std::lrint(scaled));
+}
+
+// One decoded file on the default audio output. play() opens a push-mode stream and hands
+// it the first buffer-full at once; a timer on the UI thread tops the stream up as the
+// output frees room. The sound is followed by one buffer of silence, so that the server
+// starts even a sound shorter than its pre-buffer and plays the last real samples out
+// before the stream runs dry. When it has run dry after everything was written, the
+// stream is released; destroying the device releases it at once, cutting the sound off.
+class AudioDevice final : public MediaDevice {
+public:
+    AudioDevice(QByteArray pcm, const QAudioFormat &format, const QAudioDevice &output)
+        : m_pcm(std::move(pcm))
+        , m_format(format)
+        , m_output(output)
+    {
+        m_feedTimer.setInterval(kFeedIntervalMs);
+        QObject::connect(&m_feedTimer, &QTimer::timeout, [this] { feed(); });
+    }
+
+    ~AudioDevice() override { stopOutput(); }
+
+    int play() override
+    {
+        stopOutput();
+        // A file without samples has nothing to sound: it is at its end at once.
+        if (m_pcm.isEmpty())
+            return AudioPlayStarted;
+        if (m_output.isNull())
+            return AudioNoOutput;
+
+        m_sink = new QAudioSink(m_output, m_format);
+        m_sink->setBufferSize(m_format.bytesForDuration(qint64(kOutputBufferMs) * 1000));
+        m_stream = m_sink->start();
+        if (!m_stream || m_sink->error() != QAudio::NoError) {
+            stopOutput();
+            return AudioOutputFailed;
+        }
+        // The server reports the buffer it granted once the stream is open.
+        const int frameBytes = m_format.bytesPerFrame();
+        qsizetype padding = std::max<qsizetype>(m_sink->bufferSize(), m_format.bytesForDuration(qint64(kOutputBufferMs) * 1000));
+        padding -= padding % frameBytes;
+        m_position = 0;
+        m_end = m_pcm.size() + padding;
+
+        QObject::connect(m_sink, &QAudioSink::stateChanged, &m_feedTimer,
+                         [this, sink = m_sink](QAudio::State state) { outputStateChanged(sink, state); });
+        feed();
+        if (!m_sink)
+            return AudioOutputFailed;
+        if (m_position < m_end)
+            m_feedTimer.start();
+        return AudioPlayStarted;
+    }
+
+private:
+    // Writes as much as the output has room for: the samples, then the trailing silence.
+    void feed()
+    {
+        if (!m_sink)
+            return;
+        const int frameBytes = m_format.bytesPerFrame();
+        qsizetype room = m_sink->bytesFree();
+        room -= room % frameBytes;
+        while (room > 0 && m_position < m_end) {
+            qint64 written = 0;
+            if (m_position < m_pcm.size()) {
+                const qsizetype chunk = std::min(room, m_pcm.size() - m_position);
+                written = m_stream->write(m_pcm.constData() + m_position, chunk);
+            } else {
+                const QByteArray silence(std::min(room, m_end - m_position), '\0');
+                written = m_stream->write(silence);
+            }
+            if (written < 0 || m_sink->error() == QAudio::IOError || m_sink->error() == QAudio::FatalError) {
+                stopOutput();
+                return;
+            }
+            if (written == 0)
+                break;
+            m_position += written;
+            room -= written;
+        }
+        if (m_position >= m_end)
+            m_feedTimer.stop();
+    }
+
+    // State changes arrive queued from the audio server's thread, so one may describe a
+    // moment that is already over: act on the sink's state as it is now.
+    void outputStateChanged(QAudioSink *sink, QAudio::State)
+    {
+        if (sink != m_sink)
+            return;
+        const QAudio::State state = m_sink->state();
+        if (state == QAudio::StoppedState && m_sink->error() != QAudio::NoError)
+            stopOutput(); // the output failed, for instance the server went away
+        else if (state == QAudio::IdleState && m_position >= m_end)
+            stopOutput(); // everything was written and has been played
+    }
+
+    void stopOutput()
+    {
+        m_feedTimer.stop();
+        m_stream = nullptr;
+        QAudioSink *sink = std::exchange(m_sink, nullptr);
+        if (!sink)
+            return;
+        QObject::disconnect(sink, nullptr, &m_feedTimer, nullptr);
+        sink->stop();
+        // Destroying a sink may process pending events. Inside a running event loop that
+        // would run other handlers in the middle of the one closing this device, so the
+        // already stopped sink is deleted once control is back in the loop.
+        if (QCoreApplication::instance() && QThread::currentThread()->loopLevel() > 0)
+            sink->deleteLater();
+        else
+            delete sink;
+    }
+
+    QByteArray m_pcm;
+    QAudioFormat m_format;
+    QAudioDevice m_output;
+    QAudioSink *m_sink = nullptr;
+    QIODevice *m_stream = nullptr; // owned by m_sink
+    qsizetype m_position = 0;      // bytes handed to the output, samples then silence
+    qsizetype m_end = 0;           // samples plus trailing silence
+    QTimer m_feedTimer;
+};
+
+} // namespace
+
+// The whole file is decoded at open, so that play only has to hand samples over.
+// libsndfile picks the decoder from the file's header, or from its extension for kinds
+// without one, such as MP3.
+bool decodeSoundFile(const QString &path, DecodedSound &sound, QString &errorText)
+{
+    SF_INFO info{};
+    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+    if (!file) {
+        errorText = QString::fromLocal8Bit(sf_strerror(nullptr));
+        return false;
+    }
+    const int channels = info.channels;
+    std::vector<float> block(static_cast<std::size_t>(kDecodeBlockFrames * channels));
+    std::vector<qint16> samples;
+    if (info.frames > 0 && info.frames < sf_count_t(1) << 28)
+        samples.reserve(static_cast<std::size_t>(info.frames * channels));
+    for (;;) {
+        const sf_count_t frames = sf_readf_float(file, block.data(), kDecodeBlockFrames);
+        if (frames <= 0)
+            break;
+        const auto end = block.begin() + static_cast<std::ptrdiff_t>(frames * channels);
+        std::transform(block.begin(), end, std::back_inserter(samples), toInt16);
+    }
+    if (sf_error(file) != SF_ERR_NO_ERROR) {
+        errorText = QString::fromLocal8Bit(sf_strerror(file));
+        sf_close(file);
+        return false;
+    }
+    sf_close(file);
+
+    sound.pcm = QByteArray(reinterpret_cast<const char *>(samples.data()),
+                           static_cast<qsizetype>(samples.size() * sizeof(qint16)));
+    sound.sampleRate = info.samplerate;
+    sound.channels = channels;
+    return true;
+}
+
+QString gameDataRoot()
+{
+    const QString &overridden = dataRootOverride();
+    if (!overridden.isEmpty())
+        return overridden;
+    const QString appDir = QCoreApplication::applicationDirPath();
+    const QString buildTree = appDir + QStringLiteral("/drive_c");
+    if (QFileInfo(buildTree).isDir())
+        return buildTree;
+    return QFileInfo(appDir + QStringLiteral("/../share/zorvixia/drive_c")).absoluteFilePath();
+}
+
+void setGameDataRoot(const QString &root)
+{
+    QString cleaned = root;
+    while (cleaned.size() > 1 && cleaned.endsWith(u'/'))
+        cleaned.chop(1);
+    dataRootOverride() = cleaned;
+}
+
+QString mapGamePath(const QString &windowsPath)
+{
+    QString path = windowsPath;
+    path.replace(u'\\', u'/');
+    const bool onDriveC = path.size() >= 2 && (path[0] == u'c' || path[0] == u'C') && path[1] == u':';
+    if (!onDriveC)
+        return path;
+    QString rest = path.mid(2);
+    if (!rest.startsWith(u'/'))
+        rest.prepend(u'/');
+    QString root = gameDataRoot();
+    if (root.endsWith(u'/'))
+        root.chop(1);
+    return root + rest;
+}
+
+std::unique_ptr<MediaDevice> AudioMediaControl::open(const QString &fileName, QString &errorText)
+{
+    DecodedSound sound;
+    if (!decodeSoundFile(mapGamePath(fileName), sound, errorText))
+        return nullptr;
+    QAudioFormat format;
+    format.setSampleRate(sound.sampleRate);
+    format.setChannelCount(sound.channels);
+    format.setSampleFormat(QAudioFormat::Int16);
+    // Looking the output up here keeps the audio system's start-up out of play().
+    return std::make_unique<AudioDevice>(std::move(sound.pcm), format, QMediaDevices::defaultAudioOutput());
+}

@@ -1,0 +1,30 @@
+#include "platform/Timers.h"
+
+#include "runtime/Exceptions.h"
+
+#include <QObject>
+
+namespace {
+bool timersRefused = false;
+}
+
+int startPlatformTimer(QObject *owner, int intervalMs)
+{
+    const int id = timersRefused ? 0 : owner->startTimer(intervalMs, Qt::PreciseTimer);
+    if (id == 0)
+        throw EOutOfResources(QStringLiteral("Not enough timers available"));
+    return id;
+}
+
+void stopPlatformTimer(QObject *owner, int &timerId)
+{
+    if (timerId != 0) {
+        owner->killTimer(timerId);
+        timerId = 0;
+    }
+}
+
+void setTimersRefused(bool refused)
+{
+    timersRefused = refused;
+}
