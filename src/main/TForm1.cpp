@@ -310,8 +310,10 @@ void TForm1::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     // Centred on the screen each time it is shown, whatever position it had.
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    if (const QScreen *screen = this->screen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
 }
 
 int32_t TForm1::readBankAccount() const

@@ -20,11 +20,13 @@
 
 namespace {
 
-// The output buffer asked of the audio server, and how often it is topped up. The buffer
-// is several feed periods long, so a handler that holds the UI thread for a while does
-// not starve the output.
+// The output buffer asked of the audio server (it may grant less or more), how much sound
+// play() writes at once, and how often the output is looked after while it plays. Writing
+// the first seconds at once means a busy UI thread cannot starve a cue, and the stream
+// does not depend on the server asking for more in time.
 constexpr int kOutputBufferMs = 200;
-constexpr int kFeedIntervalMs = 20;
+constexpr int kFirstWriteMs = 3000;
+constexpr int kTickMs = 20;
 // Frames decoded per libsndfile read.
 constexpr sf_count_t kDecodeBlockFrames = 4096;
 
@@ -42,12 +44,14 @@ qint16 toInt16(float sample)
     return static_cast<qint16>(std::lrint(scaled));
 }
 
-// One decoded file on the default audio output. play() opens a push-mode stream and hands
-// it the first buffer-full at once; a timer on the UI thread tops the stream up as the
-// output frees room. The sound is followed by one buffer of silence, so that the server
-// starts even a sound shorter than its pre-buffer and plays the last real samples out
-// before the stream runs dry. When it has run dry after everything was written, the
-// stream is released; destroying the device releases it at once, cutting the sound off.
+// One decoded file on the default audio output. play() opens a push-mode stream and
+// writes the first seconds of sound to it at once, which for a cue is all of it: the
+// server then plays it without waiting for us. A timer on the UI thread tops the stream up
+// as the output frees room (only longer files need that) and notices when everything
+// written has been played, and then releases the stream. The sound is followed by one
+// buffer of silence, so that the server starts even a sound shorter than its pre-buffer
+// and has played the last real samples before the stream is released. Destroying the
+// device releases the stream at once, cutting the sound off.
 class AudioDevice final : public MediaDevice {
 public:
     AudioDevice(QByteArray pcm, const QAudioFormat &format, const QAudioDevice &output)
@@ -55,8 +59,8 @@ public:
         , m_format(format)
         , m_output(output)
     {
-        m_feedTimer.setInterval(kFeedIntervalMs);
-        QObject::connect(&m_feedTimer, &QTimer::timeout, [this] { feed(); });
+        m_timer.setInterval(kTickMs);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { tick(); });
     }
 
     ~AudioDevice() override { stopOutput(); }
@@ -70,87 +74,78 @@ public:
         if (m_output.isNull())
             return AudioNoOutput;
 
+        const qsizetype requestedBuffer = m_format.bytesForDuration(qint64(kOutputBufferMs) * 1000);
         m_sink = new QAudioSink(m_output, m_format);
-        m_sink->setBufferSize(m_format.bytesForDuration(qint64(kOutputBufferMs) * 1000));
+        m_sink->setBufferSize(requestedBuffer);
         m_stream = m_sink->start();
         if (!m_stream || m_sink->error() != QAudio::NoError) {
             stopOutput();
             return AudioOutputFailed;
         }
-        // The server reports the buffer it granted once the stream is open.
-        const int frameBytes = m_format.bytesPerFrame();
-        qsizetype padding = std::max<qsizetype>(m_sink->bufferSize(), m_format.bytesForDuration(qint64(kOutputBufferMs) * 1000));
-        padding -= padding % frameBytes;
+        // Once the stream is open the sink reports the buffer the server granted.
+        qsizetype padding = std::max(m_sink->bufferSize(), requestedBuffer);
+        padding -= padding % m_format.bytesPerFrame();
         m_position = 0;
         m_end = m_pcm.size() + padding;
 
-        QObject::connect(m_sink, &QAudioSink::stateChanged, &m_feedTimer,
-                         [this, sink = m_sink](QAudio::State state) { outputStateChanged(sink, state); });
-        feed();
+        write(std::max<qsizetype>(m_sink->bytesFree(), m_format.bytesForDuration(qint64(kFirstWriteMs) * 1000)));
         if (!m_sink)
             return AudioOutputFailed;
-        if (m_position < m_end)
-            m_feedTimer.start();
+        m_timer.start();
         return AudioPlayStarted;
     }
 
 private:
-    // Writes as much as the output has room for: the samples, then the trailing silence.
-    void feed()
+    // Hands up to `room` bytes to the output: the samples, then the trailing silence.
+    // Releases the stream if the output refuses them.
+    void write(qsizetype room)
     {
-        if (!m_sink)
-            return;
-        const int frameBytes = m_format.bytesPerFrame();
-        qsizetype room = m_sink->bytesFree();
-        room -= room % frameBytes;
+        room -= room % m_format.bytesPerFrame();
         while (room > 0 && m_position < m_end) {
             qint64 written = 0;
             if (m_position < m_pcm.size()) {
-                const qsizetype chunk = std::min(room, m_pcm.size() - m_position);
-                written = m_stream->write(m_pcm.constData() + m_position, chunk);
+                written = m_stream->write(m_pcm.constData() + m_position, std::min(room, m_pcm.size() - m_position));
             } else {
                 const QByteArray silence(std::min(room, m_end - m_position), '\0');
                 written = m_stream->write(silence);
             }
-            if (written < 0 || m_sink->error() == QAudio::IOError || m_sink->error() == QAudio::FatalError) {
+            if (written <= 0 || m_sink->error() == QAudio::IOError || m_sink->error() == QAudio::FatalError) {
                 stopOutput();
                 return;
             }
-            if (written == 0)
-                break;
             m_position += written;
             room -= written;
         }
-        if (m_position >= m_end)
-            m_feedTimer.stop();
     }
 
-    // State changes arrive queued from the audio server's thread, so one may describe a
-    // moment that is already over: act on the sink's state as it is now.
-    void outputStateChanged(QAudioSink *sink, QAudio::State)
+    void tick()
     {
-        if (sink != m_sink)
+        if (!m_sink)
             return;
-        const QAudio::State state = m_sink->state();
-        if (state == QAudio::StoppedState && m_sink->error() != QAudio::NoError)
+        if (m_sink->state() == QAudio::StoppedState) {
             stopOutput(); // the output failed, for instance the server went away
-        else if (state == QAudio::IdleState && m_position >= m_end)
-            stopOutput(); // everything was written and has been played
+        } else if (m_position < m_end) {
+            write(m_sink->bytesFree());
+        } else if (m_sink->state() == QAudio::IdleState
+                   || m_sink->processedUSecs() >= m_format.durationForBytes(m_end)) {
+            // Everything written has been played. The server does not always report the
+            // stream running dry, so its play position is watched as well.
+            stopOutput();
+        }
     }
 
     void stopOutput()
     {
-        m_feedTimer.stop();
+        m_timer.stop();
         m_stream = nullptr;
         QAudioSink *sink = std::exchange(m_sink, nullptr);
         if (!sink)
             return;
-        QObject::disconnect(sink, nullptr, &m_feedTimer, nullptr);
         sink->stop();
         // Destroying a sink may process pending events. Inside a running event loop that
         // would run other handlers in the middle of the one closing this device, so the
         // already stopped sink is deleted once control is back in the loop.
-        if (QCoreApplication::instance() && QThread::currentThread()->loopLevel() > 0)
+        if (QThread::currentThread()->loopLevel() > 0)
             sink->deleteLater();
         else
             delete sink;
@@ -163,7 +158,7 @@ private:
     QIODevice *m_stream = nullptr; // owned by m_sink
     qsizetype m_position = 0;      // bytes handed to the output, samples then silence
     qsizetype m_end = 0;           // samples plus trailing silence
-    QTimer m_feedTimer;
+    QTimer m_timer;
 };
 
 } // namespace

@@ -49,6 +49,8 @@ public:
     // program sets is never cut.
     int MaxLength() const { return m_maxLength; }
     void setMaxLength(int length) { m_maxLength = length; }
+    // Read-only refuses edits and steps alike (a step beeps). QLineEdit::isReadOnly() is
+    // also true while the editor is disabled.
     bool ReadOnly() const { return m_readOnly; }
     void setReadOnly(bool readOnly);
     bool AutoSelect() const { return m_autoSelect; }

@@ -100,3 +100,25 @@ SystemTime FixedClock::now() const
         m_ms = (m_ms + 1) % 86400000u;
     return { uint16_t(ms / 3600000), uint16_t(ms / 60000 % 60), uint16_t(ms / 1000 % 60), uint16_t(ms % 1000) };
 }
+
+OutlineRecorder::OutlineRecorder()
+{
+    setDragOutline(this);
+}
+
+OutlineRecorder::~OutlineRecorder()
+{
+    setDragOutline(nullptr);
+}
+
+void OutlineRecorder::show(const QRect &rect)
+{
+    shown.append(rect);
+    visible = true;
+}
+
+void OutlineRecorder::hide()
+{
+    ++hides;
+    visible = false;
+}

@@ -2,6 +2,7 @@
 
 // Stand-ins for the platform layer that record what the program asked of it.
 
+#include "platform/DragOutline.h"
 #include "platform/MediaControl.h"
 #include "platform/MessageBox.h"
 #include "platform/SystemClock.h"
@@ -69,4 +70,18 @@ public:
 
 private:
     mutable uint32_t m_ms;
+};
+
+// Records where the drag outline is shown, instead of drawing it.
+class OutlineRecorder : public DragOutline {
+public:
+    OutlineRecorder();
+    ~OutlineRecorder() override;
+
+    void show(const QRect &rect) override;
+    void hide() override;
+
+    QList<QRect> shown;
+    int hides = 0;
+    bool visible = false;
 };
