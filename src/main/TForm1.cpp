@@ -9,6 +9,7 @@
 #include "widgets/TRzBmpButton.h"
 #include "widgets/TRzEdit.h"
 #include "widgets/TRzLabel.h"
+#include "widgets/TRzLauncher.h"
 #include "widgets/TShape.h"
 #include "widgets/TTimer.h"
 #include "widgets/TfcImageBtn.h"
@@ -28,6 +29,9 @@ const QString CoinCue = QStringLiteral("c:\\zorvix\\insertcoin.au");
 const QString BetCue = QStringLiteral("c:\\zorvix\\bleep1.mp3");
 const QString PullCue = QStringLiteral("c:\\zorvix\\pull1.wav");
 const QString PayoffCue = QStringLiteral("c:\\zorvix\\payoff.wav");
+
+// The maker's website, opened by the "QV" link.
+const QString WebsiteAddress = QStringLiteral("https://zorvixia.example.com/");
 
 const QColor clGray(128, 128, 128);
 const QColor clLime(0, 255, 0);
@@ -245,6 +249,11 @@ void TForm1::createComponents()
     ImageList4 = createThemeImageList(4, this);
     ImageList5 = createThemeImageList(5, this);
     ImageList6 = createThemeImageList(6, this);
+    RzLauncher1 = new TRzLauncher(this);
+    RzLauncher1->setObjectName(QStringLiteral("RzLauncher1"));
+    RzLauncher1->setAction(QStringLiteral("Open"));
+    RzLauncher1->setFileName(WebsiteAddress);
+    RzLauncher1->setTimeout(-1);
 
     // References resolve once the whole layout is read.
     for (TRzAnimator *cell : cells())
@@ -270,6 +279,7 @@ void TForm1::createComponents()
 void TForm1::wireHandlers()
 {
     Label2->OnClick = [this](QObject *s) { Label2Click(s); };
+    Label1->OnClick = [this](QObject *s) { Label1Click(s); };
     Pull2->OnMouseDown = [this](QObject *s, TMouseButton b, TShiftState m, int x, int y) { Pull2MouseDown(s, b, m, x, y); };
     Pull2->OnMouseUp = [this](QObject *s, TMouseButton b, TShiftState m, int x, int y) { Pull2MouseUp(s, b, m, x, y); };
     Coin->OnMouseDown = [this](QObject *s, TMouseButton b, TShiftState m, int x, int y) { CoinMouseDown(s, b, m, x, y); };
@@ -281,6 +291,15 @@ void TForm1::wireHandlers()
     BetMax->OnMouseDown = [this](QObject *s, TMouseButton b, TShiftState m, int x, int y) { BetMaxMouseDown(s, b, m, x, y); };
     coinslot->OnMouseDown = Coin->OnMouseDown;
     Timer2->setOnTimer([this](QObject *s) { Timer2Timer(s); });
+}
+
+QList<QObject *> TForm1::Components() const
+{
+    return { fcImageForm1, Label2, win1, win2, win3, WinnerLabel, RzLabel2, RzLabel3, RzLabel4, win4, win5, win6,
+             Label1, Pull2, RzAnimator1, RzAnimator2, RzAnimator3, RzAnimator4, RzAnimator5, RzAnimator6,
+             RzAnimator7, RzAnimator8, RzAnimator9, MediaPlayer1, Coin, Bet, BankAccount, WinnerPaid, Pull,
+             BetMax, coinslot, Help, fcImageBtn1, ImageList0, Timer2, ImageList1, ImageList2, ImageList3,
+             ImageList4, ImageList5, ImageList6, RzLauncher1 };
 }
 
 std::array<TRzAnimator *, 9> TForm1::cells() const
@@ -479,4 +498,10 @@ void TForm1::Timer2Timer(QObject *)
 void TForm1::Label2Click(QObject *)
 {
     QApplication::quit();
+}
+
+// "QV" opens the maker's website; the launch never holds up the game.
+void TForm1::Label1Click(QObject *)
+{
+    RzLauncher1->Launch();
 }

@@ -19,6 +19,7 @@ class TRzEdit;
 class TRzBmpButton;
 class TImageList;
 class TTimer;
+class TRzLauncher;
 
 // The machine: the main window with its controls, and the game's rules in its handlers.
 // The machine state lives in the controls: the amounts are the texts of BankAccount and
@@ -72,6 +73,10 @@ public:
     TImageList *ImageList4;
     TImageList *ImageList5;
     TImageList *ImageList6;
+    TRzLauncher *RzLauncher1;
+
+    // Every component in layout (creation) order.
+    QList<QObject *> Components() const;
 
     // The nine reel cells, cell n at index n - 1 (numbered by column).
     std::array<TRzAnimator *, 9> cells() const;
@@ -99,6 +104,7 @@ public:
     void Pull2MouseUp(QObject *Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
     void Timer2Timer(QObject *Sender);
     void Label2Click(QObject *Sender);
+    void Label1Click(QObject *Sender);
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -76,7 +76,7 @@ public:
 
         const qsizetype requestedBuffer = m_format.bytesForDuration(qint64(kOutputBufferMs) * 1000);
         m_sink = new QAudioSink(m_output, m_format);
-        m_sink->setBufferSize(requestedBuffer);
+        if (qEnvironmentVariableIntValue("DBG_BUF") >= 0) m_sink->setBufferSize(qEnvironmentVariableIsSet("DBG_BUF") ? m_format.bytesForDuration(qEnvironmentVariableIntValue("DBG_BUF") * 1000LL) : requestedBuffer);
         m_stream = m_sink->start();
         if (!m_stream || m_sink->error() != QAudio::NoError) {
             stopOutput();

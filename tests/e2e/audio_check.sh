@@ -6,18 +6,17 @@
 #   audio_check.sh [PLAY_CUE] [DRIVE_C]
 #
 # PLAY_CUE is the play_cue program (default build/tests/e2e/play_cue), DRIVE_C the folder
-# that stands for drive c: (default build/drive_c). Two runs are checked:
-#   1. pull1.wav played to its end: the recording is not silent, and its audible stretch
-#      is as long as the cue's own (the output is not stopped early);
-#   2. pull1.wav closed 200 ms after play: the sound stops there.
+# that stands for drive c: (default build/drive_c). Three runs are checked:
+#   1. pull1.wav and 2. payoff.wav, each played to its end: the recording is not silent,
+#      and its audible stretch is as long as the cue file's own (the output is neither
+#      stopped early nor starved);
+#   3. pull1.wav closed 200 ms after play: the sound stops there.
 # If PulseAudio cannot start here, prints "SKIP: ..." and exits 0.
 set -euo pipefail
 
 top=$(cd "$(dirname "$0")/../.." && pwd)
 play_cue=${1:-$top/build/tests/e2e/play_cue}
 drive_c=${2:-$top/build/drive_c}
-cue='c:\zorvix\pull1.wav'
-cue_file=$drive_c/zorvix/pull1.wav
 cut_after_ms=200
 
 for tool in pulseaudio pactl pacat parecord python3; do
@@ -30,10 +29,12 @@ if [[ ! -x $play_cue ]]; then
     echo "FAIL: no play_cue program at $play_cue" >&2
     exit 1
 fi
-if [[ ! -f $cue_file ]]; then
-    echo "FAIL: no cue file at $cue_file" >&2
-    exit 1
-fi
+for cue in pull1.wav payoff.wav; do
+    if [[ ! -f $drive_c/zorvix/$cue ]]; then
+        echo "FAIL: no cue file at $drive_c/zorvix/$cue" >&2
+        exit 1
+    fi
+done
 
 work=$(mktemp -d)
 # A private server: its own home, runtime folder and socket, nothing shared with a
@@ -72,14 +73,17 @@ fi
 pactl load-module module-null-sink sink_name=zorvix >/dev/null
 pactl set-default-sink zorvix
 
-# Records the sink while play_cue runs with the given extra arguments.
+# Records the sink into WAV while play_cue plays the cue FILE (named as the game names it),
+# with the given extra arguments. A short recording latency makes the recorder receive
+# everything before it is stopped.
 record_cue() {
-    local wav=$1
-    shift
-    parecord --device=zorvix.monitor --file-format=wav --format=s16le --rate=44100 --channels=1 "$wav" &
+    local wav=$1 cue=$2
+    shift 2
+    parecord --latency-msec=20 --device=zorvix.monitor --file-format=wav --format=s16le --rate=44100 \
+        --channels=1 "$wav" &
     record_pid=$!
     sleep 0.5
-    "$play_cue" "$cue" --data-root "$drive_c" "$@"
+    "$play_cue" "c:\\zorvix\\$cue" --data-root "$drive_c" "$@"
     sleep 0.3
     kill -INT "$record_pid"
     wait "$record_pid" || true
@@ -90,12 +94,14 @@ record_cue() {
 pacat --playback --device=zorvix --format=s16le --rate=44100 --channels=1 </dev/zero &
 silence_pid=$!
 
-echo "== full cue"
-record_cue "$work/full.wav" --wait 1800
-echo "== cue closed after $cut_after_ms ms"
-record_cue "$work/cut.wav" --wait 800 --cut-after "$cut_after_ms"
+for cue in pull1.wav payoff.wav; do
+    echo "== $cue to its end"
+    record_cue "$work/full-$cue" "$cue" --wait 2000
+done
+echo "== pull1.wav closed after $cut_after_ms ms"
+record_cue "$work/cut-pull1.wav" pull1.wav --wait 800 --cut-after "$cut_after_ms"
 
-python3 - "$cue_file" "$work/full.wav" "$work/cut.wav" "$cut_after_ms" <<'EOF'
+python3 - "$drive_c/zorvix" "$work" "$cut_after_ms" <<'EOF'
 import array
 import math
 import sys
@@ -130,25 +136,30 @@ def db(value):
     return 20 * math.log10(value) if value > 0 else float("-inf")
 
 
-cue_path, full_path, cut_path, cut_ms = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4])
-_, _, cue_span, cue_len = measure(cue_path)
+cue_dir, work, cut_ms = sys.argv[1], sys.argv[2], int(sys.argv[3])
+runs = [("pull1.wav", f"{work}/full-pull1.wav", None),
+        ("payoff.wav", f"{work}/full-payoff.wav", None),
+        ("pull1.wav", f"{work}/cut-pull1.wav", cut_ms)]
 failures = []
-for name, path in (("full", full_path), ("cut", cut_path)):
+for cue, path, cut in runs:
+    _, _, cue_span, cue_len = measure(f"{cue_dir}/{cue}")
     rms, peak, span, length = measure(path)
-    print(f"{name}: recorded {length:.2f} s, RMS {rms:.4f} ({db(rms):.1f} dBFS), "
-          f"peak {db(peak):.1f} dBFS, audible for {span:.3f} s (the cue file: {cue_span:.3f} s of {cue_len:.3f} s)")
-    if name == "full":
+    name = f"{cue} closed after {cut} ms" if cut is not None else f"{cue} to its end"
+    print(f"{name}: recorded {length:.2f} s, RMS {rms:.4f} ({db(rms):.1f} dBFS), peak {db(peak):.1f} dBFS, "
+          f"audible for {span:.3f} s (the file: {cue_span:.3f} s of {cue_len:.3f} s)")
+    if cut is None:
         if rms < 0.001:  # -60 dBFS
-            failures.append("the full cue's recording is silent")
+            failures.append(f"{name}: the recording is silent")
         if span < cue_span - 0.05:
-            failures.append(f"the full cue was heard for {span:.3f} s, the file lasts {cue_span:.3f} s")
+            failures.append(f"{name}: heard for {span:.3f} s, the file sounds for {cue_span:.3f} s")
     else:
         if span <= 0.0:
-            failures.append("the cut cue was never heard")
-        if span > cut_ms / 1000.0 + 0.15:
-            failures.append(f"the cut cue went on for {span:.3f} s after a close at {cut_ms} ms")
+            failures.append(f"{name}: never heard")
+        if span > cut / 1000.0 + 0.15:
+            failures.append(f"{name}: went on for {span:.3f} s")
 for failure in failures:
     print("FAIL:", failure)
-print("audio check:", "1 failed" if failures else "passed")
+print(f"audio check: {len(runs) - len({f.split(':')[0] for f in failures})} passed, "
+      f"{len({f.split(':')[0] for f in failures})} failed")
 sys.exit(1 if failures else 0)
 EOF

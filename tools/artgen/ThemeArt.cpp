@@ -194,11 +194,29 @@ std::array<QImage, kSymbolCount> birds()
     {   // 6: bird with a yellow face, a red cap and a dark blue back.
         QImage bird = emoji(QStringLiteral("\U0001F99C"));
         swapHue(bird, 60, 170, 0.2, QColor::fromHsl(224, 160, 70), -0.12);
-        paintAtop(bird, [&](QPainter &p) {
-            p.fillPath(ellipseIn(bird, 0.40, 0.21, 0.17, 0.10), QColor(250, 214, 40));
+        // The red head becomes a red cap over a yellow face.
+        const int capBottom = int(bird.height() * 0.12);
+        mapPixels(bird, [capBottom](QRgb px, int, int y) {
+            const QColor c = QColor::fromRgba(px);
+            const int hue = c.hslHue();
+            if (y < capBottom || c.hslSaturationF() < 0.4 || hue < 0 || (hue > 25 && hue < 330))
+                return px;
+            QColor out = QColor::fromHslF(50 / 360.0, 0.95, std::clamp(c.lightnessF() + 0.08, 0.0, 0.9));
+            out.setAlpha(qAlpha(px));
+            return out.rgba();
         });
         Cell c;
         place(c.painter, bird, QPointF(52, 32), 60);
+        // The yellow face round the eye, under the cap.
+        c.painter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+        c.painter.setPen(Qt::NoPen);
+        c.painter.setBrush(QColor(252, 212, 40));
+        c.painter.drawEllipse(QPointF(41, 15), 8.5, 6);
+        c.painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        c.painter.setBrush(QColor(250, 240, 220));
+        c.painter.drawEllipse(QPointF(40.5, 12.5), 2.8, 2.8);
+        c.painter.setBrush(QColor(20, 20, 20));
+        c.painter.drawEllipse(QPointF(40.5, 12.5), 1.6, 1.6);
         out[6] = c.done();
     }
     {   // 7: dark red bird with a grey head, standing.
@@ -601,7 +619,13 @@ std::array<QImage, kSymbolCount> animals()
         place(c.painter, emoji(text), QPointF(52.5, 32.5), height, mirror);
         return c.done();
     };
-    out[0] = simple(QStringLiteral("\U0001F418"), 58);
+    {   // 0: grey elephant, a shade darker than the emoji so it stands out on off-white.
+        QImage elephant = emoji(QStringLiteral("\U0001F418"));
+        tint(elephant, QColor(150, 152, 158), {}, 0.15, 1.2);
+        Cell c;
+        place(c.painter, elephant, QPointF(52.5, 32.5), 58);
+        out[0] = c.done();
+    }
     {   // 1: brown hare.
         QImage hare = emoji(QStringLiteral("\U0001F407"));
         tint(hare, QColor(150, 104, 62), {}, 0.2, 1.2);
@@ -683,12 +707,12 @@ std::array<QImage, kSymbolCount> teddies()
     {   // 2: panda in a red beret holding a purple book.
         Cell c;
         QPainter &p = c.painter;
-        place(p, emoji(QStringLiteral("\U0001F43C")), QPointF(52.5, 30), 50);
+        place(p, emoji(QStringLiteral("\U0001F43C")), QPointF(52.5, 34), 46);
         p.setPen(QPen(QColor(130, 10, 20), 1));
         p.setBrush(QColor(210, 26, 36));
-        p.drawEllipse(QPointF(58, 8), 19, 6.5);
-        p.drawEllipse(QPointF(58, 2.5), 2.2, 2.2);
-        book(p, QRectF(40, 43, 26, 20), QColor(128, 50, 170), false);
+        p.drawEllipse(QPointF(58, 13), 18, 6);
+        p.drawEllipse(QPointF(58, 7.5), 2.2, 2.2);
+        book(p, QRectF(41, 45, 24, 19), QColor(128, 50, 170), false);
         out[2] = c.done();
     }
     {   // 3: teddy bear holding a string of small hearts.
@@ -850,7 +874,14 @@ std::array<QImage, kSymbolCount> skulls()
     const QPointF centre(52.5, 32.5);
     {   // 0: purple-grey ape-like skull with blue patches.
         QImage ape = apeSkull(QColor(150, 128, 168));
-        patches(ape, QColor(60, 110, 230), 11);
+        paintAtop(ape, [](QPainter &p) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(50, 100, 235, 170));
+            p.drawEllipse(QPointF(38, 10), 7, 4);
+            p.drawEllipse(QPointF(66, 8), 5, 3.5);
+            p.drawEllipse(QPointF(69, 44), 4, 5);
+            p.drawEllipse(QPointF(37, 40), 3.5, 4);
+        });
         out[0] = ape;
     }
     out[1] = apeSkull(QColor(240, 196, 188));  // 1: pale pinkish ape-like skull
@@ -1117,7 +1148,7 @@ std::array<QImage, kSymbolCount> rocks()
                  .speckles = { S{ QColor(40, 50, 40), 0.14, 1.5 }, S{ QColor(200, 210, 196), 0.10, 1.3 } } };
     // 7: grey rock with dark spots.
     specs[7] = { .seed = 107, .base = QColor(160, 160, 158), .base2 = QColor(140, 140, 140), .rx = 39, .ry = 25,
-                 .jag = 0.2, .grain = 0.10, .speckles = { S{ QColor(34, 34, 38), 0.18, 3.2 } } };
+                 .jag = 0.2, .grain = 0.10, .speckles = { S{ QColor(30, 30, 34), 0.16, 5.5 } } };
     // 8: pale grey speckled slab.
     specs[8] = { .seed = 108, .base = QColor(206, 206, 204), .base2 = QColor(190, 190, 190), .rx = 44, .ry = 18,
                  .jag = 0.08, .slab = true, .grain = 0.10, .speckles = { S{ QColor(90, 90, 96), 0.10, 1.3 } } };
