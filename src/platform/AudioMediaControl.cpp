@@ -5,6 +5,7 @@
 #include <QAudioSink>
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QMediaDevices>
@@ -15,18 +16,22 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
 namespace {
 
 // The output buffer asked of the audio server (it may grant less or more), how much sound
-// play() writes at once, and how often the output is looked after while it plays. Writing
-// the first seconds at once means a busy UI thread cannot starve a cue, and the stream
-// does not depend on the server asking for more in time.
+// play() writes at once, and how often a longer sound is topped up. Writing the first
+// seconds at once means a busy UI thread cannot starve a cue, and the stream does not
+// depend on the server asking for more in time.
 constexpr int kOutputBufferMs = 200;
 constexpr int kFirstWriteMs = 3000;
-constexpr int kTickMs = 20;
+constexpr int kFeedIntervalMs = 20;
+// How long after its nominal end a sound may still be coming out of the speakers: the
+// longest output latency the audio server configures.
+constexpr int kReleaseMarginMs = 2000;
 // Frames decoded per libsndfile read.
 constexpr sf_count_t kDecodeBlockFrames = 4096;
 
@@ -45,13 +50,16 @@ qint16 toInt16(float sample)
 }
 
 // One decoded file on the default audio output. play() opens a push-mode stream and
-// writes the first seconds of sound to it at once, which for a cue is all of it: the
-// server then plays it without waiting for us. A timer on the UI thread tops the stream up
-// as the output frees room (only longer files need that) and notices when everything
-// written has been played, and then releases the stream. The sound is followed by one
-// buffer of silence, so that the server starts even a sound shorter than its pre-buffer
-// and has played the last real samples before the stream is released. Destroying the
-// device releases the stream at once, cutting the sound off.
+// writes the first seconds of sound to it at once, which for a cue is all of it, so the
+// server plays it without waiting for us. While more is left, a timer on the UI thread
+// tops the stream up as the output frees room. The sound is followed by one buffer of
+// silence, so that the server starts even a sound shorter than its pre-buffer.
+//
+// The server reports a stream as run dry when it has mixed the last sample, which can be
+// well before the sound card has played it (by the output's latency, up to about two
+// seconds). Releasing the stream then would cut the end of the sound off, so the stream is
+// released only once the whole sound has had time to play out. Destroying the device
+// releases the stream at once, cutting the sound off.
 class AudioDevice final : public MediaDevice {
 public:
     AudioDevice(QByteArray pcm, const QAudioFormat &format, const QAudioDevice &output)
@@ -59,8 +67,10 @@ public:
         , m_format(format)
         , m_output(output)
     {
-        m_timer.setInterval(kTickMs);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { tick(); });
+        m_feedTimer.setInterval(kFeedIntervalMs);
+        QObject::connect(&m_feedTimer, &QTimer::timeout, [this] { feed(); });
+        m_releaseTimer.setSingleShot(true);
+        QObject::connect(&m_releaseTimer, &QTimer::timeout, [this] { stopOutput(); });
     }
 
     ~AudioDevice() override { stopOutput(); }
@@ -76,12 +86,13 @@ public:
 
         const qsizetype requestedBuffer = m_format.bytesForDuration(qint64(kOutputBufferMs) * 1000);
         m_sink = new QAudioSink(m_output, m_format);
-        if (qEnvironmentVariableIntValue("DBG_BUF") >= 0) m_sink->setBufferSize(qEnvironmentVariableIsSet("DBG_BUF") ? m_format.bytesForDuration(qEnvironmentVariableIntValue("DBG_BUF") * 1000LL) : requestedBuffer);
+        m_sink->setBufferSize(requestedBuffer);
         m_stream = m_sink->start();
         if (!m_stream || m_sink->error() != QAudio::NoError) {
             stopOutput();
             return AudioOutputFailed;
         }
+        m_playClock.start();
         // Once the stream is open the sink reports the buffer the server granted.
         qsizetype padding = std::max(m_sink->bufferSize(), requestedBuffer);
         padding -= padding % m_format.bytesPerFrame();
@@ -91,7 +102,10 @@ public:
         write(std::max<qsizetype>(m_sink->bytesFree(), m_format.bytesForDuration(qint64(kFirstWriteMs) * 1000)));
         if (!m_sink)
             return AudioOutputFailed;
-        m_timer.start();
+        if (m_position < m_end)
+            m_feedTimer.start();
+        else
+            scheduleRelease();
         return AudioPlayStarted;
     }
 
@@ -118,25 +132,33 @@ private:
         }
     }
 
-    void tick()
+    void feed()
     {
         if (!m_sink)
             return;
         if (m_sink->state() == QAudio::StoppedState) {
             stopOutput(); // the output failed, for instance the server went away
-        } else if (m_position < m_end) {
-            write(m_sink->bytesFree());
-        } else if (m_sink->state() == QAudio::IdleState
-                   || m_sink->processedUSecs() >= m_format.durationForBytes(m_end)) {
-            // Everything written has been played. The server does not always report the
-            // stream running dry, so its play position is watched as well.
-            stopOutput();
+            return;
         }
+        write(m_sink->bytesFree());
+        if (m_sink && m_position >= m_end) {
+            m_feedTimer.stop();
+            scheduleRelease();
+        }
+    }
+
+    // Everything is written: the sound ends, at the latest, its own length plus the
+    // output's latency after play() started it.
+    void scheduleRelease()
+    {
+        const qint64 soundMs = m_format.durationForBytes(qint32(std::min<qsizetype>(m_end, INT32_MAX))) / 1000;
+        m_releaseTimer.start(int(std::max<qint64>(0, soundMs + kReleaseMarginMs - m_playClock.elapsed())));
     }
 
     void stopOutput()
     {
-        m_timer.stop();
+        m_feedTimer.stop();
+        m_releaseTimer.stop();
         m_stream = nullptr;
         QAudioSink *sink = std::exchange(m_sink, nullptr);
         if (!sink)
@@ -158,7 +180,9 @@ private:
     QIODevice *m_stream = nullptr; // owned by m_sink
     qsizetype m_position = 0;      // bytes handed to the output, samples then silence
     qsizetype m_end = 0;           // samples plus trailing silence
-    QTimer m_timer;
+    QElapsedTimer m_playClock;
+    QTimer m_feedTimer;
+    QTimer m_releaseTimer;
 };
 
 } // namespace

@@ -1,10 +1,12 @@
 #include "runtime/Application.h"
 
+#include "platform/Fonts.h"
 #include "runtime/FailureReport.h"
 
 TApplication::TApplication(int &argc, char **argv)
     : QApplication(argc, argv)
 {
+    installFontSubstitutions();
 }
 
 bool TApplication::notify(QObject *receiver, QEvent *event)

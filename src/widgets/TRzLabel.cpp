@@ -66,7 +66,24 @@ void TRzLabel::setCaption(const QString &caption)
     if (caption == m_caption)
         return;
     m_caption = caption;
+    fitCaption();
     update();
+}
+
+void TRzLabel::setAutoSize(bool autoSize)
+{
+    m_autoSize = autoSize;
+    fitCaption();
+}
+
+void TRzLabel::fitCaption()
+{
+    if (!m_autoSize)
+        return;
+    // One pixel each side for the raised and recessed copies.
+    const QSize text = fontMetrics().size(Qt::TextSingleLine, m_caption) + QSize(2, 2);
+    if (text.width() > width() || text.height() > height())
+        resize(std::max(width(), text.width()), std::max(height(), text.height()));
 }
 
 void TRzLabel::setAlignment(Qt::Alignment alignment)

@@ -21,6 +21,9 @@ public:
     void setCaption(const QString &caption);
     Qt::Alignment Alignment() const { return m_alignment; }
     void setAlignment(Qt::Alignment alignment);
+    // The label keeps at least its laid-out size and grows to show a longer caption whole.
+    bool AutoSize() const { return m_autoSize; }
+    void setAutoSize(bool autoSize);
 
     // The text colour. Kept as the saved colour unless the label is blinking.
     QColor FontColor() const { return m_savedColor; }
@@ -57,9 +60,11 @@ protected:
 private:
     friend class TRzBlinkingControlsList;
     void blinkPhase(bool blinkPhase);
+    void fitCaption();
 
     QString m_caption;
     Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignTop;
+    bool m_autoSize = true;
     QColor m_savedColor = Qt::black;
     QColor m_drawingColor = Qt::black;
     TTextStyle m_textStyle = TTextStyle::tsRecessed;

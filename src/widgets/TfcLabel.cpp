@@ -1,0 +1,7 @@
+#include "widgets/TfcLabel.h"
+
+TfcLabel::TfcLabel(QWidget *parent)
+    : TLabel(parent)
+{
+    setTransparent(true);
+}
