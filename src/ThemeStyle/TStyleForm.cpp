@@ -116,7 +116,6 @@ void TStyleForm::createComponents()
     OutlookPanel6 = pagePanel(ThemeStyleFace, Skulls, "OutlookPanel6", 0, 0, false);
     OutlookPanel7 = pagePanel(ThemeStyleFace, Rocks, "OutlookPanel7", 0, 0, false);
     ThemeStyleFace->setActivePage(Fruit);
-    ThemeStyleFace->setTabOrder(ThemeStyleFace, ThemeStyleFace);
 
     // The bar, a windowed control, lies above the picture and the label.
     ThemeStyleFace->raise();

@@ -78,8 +78,10 @@ void TRzEdit::paintEvent(QPaintEvent *event)
     const bool bump = m_frameStyle == TFrameStyle::fsBump;
     // A two-line ridge (bump) or furrow (groove): the rectangle inset by one pixel at the
     // top-left in the second colour, then the one moved back up and left in the first.
+    // (A 1-pixel outline of QRect(x, y, w, h) covers x .. x + w.)
+    const QRect outline(0, 0, r.width() - 2, r.height() - 2);
     painter.setPen(bump ? shadow : highlight);
-    painter.drawRect(r.adjusted(1, 1, -1, -1));
+    painter.drawRect(outline.translated(1, 1));
     painter.setPen(bump ? highlight : shadow);
-    painter.drawRect(r.adjusted(0, 0, -2, -2));
+    painter.drawRect(outline);
 }

@@ -49,13 +49,20 @@ cleanup() {
     set +e
     [[ -n $record_pid ]] && kill "$record_pid" 2>/dev/null && wait "$record_pid" 2>/dev/null
     [[ -n $silence_pid ]] && kill "$silence_pid" 2>/dev/null && wait "$silence_pid" 2>/dev/null
+    local pid
+    pid=$(cat "$XDG_RUNTIME_DIR/pulse/pid" 2>/dev/null)
     pulseaudio --kill 2>/dev/null
+    # The server removes its files as it exits: wait for it before removing the folder.
+    for _ in $(seq 50); do
+        [[ -n $pid ]] && kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
     rm -rf "$work"
 }
 trap cleanup EXIT
 
 if ! pulseaudio -D --exit-idle-time=-1 --system=false --log-target="file:$work/pulse.log" 2>"$work/pulse.err"; then
-    echo "SKIP: PulseAudio did not start: $(tail -n 3 "$work/pulse.err" "$work/pulse.log" 2>/dev/null | tr '\n' ' ')"
+    echo "SKIP: PulseAudio did not start: $(tail -n 3 "$work/pulse.err" 2>/dev/null | tr '\n' ' ')"
     exit 0
 fi
 ready=
@@ -83,15 +90,19 @@ record_cue() {
         --channels=1 "$wav" &
     record_pid=$!
     sleep 0.5
-    "$play_cue" "c:\\zorvix\\$cue" --data-root "$drive_c" "$@"
+    if ! "$play_cue" "c:\\zorvix\\$cue" --data-root "$drive_c" "$@"; then
+        echo "FAIL: play_cue could not play $cue"
+        exit 1
+    fi
     sleep 0.3
     kill -INT "$record_pid"
     wait "$record_pid" || true
     record_pid=
 }
 
-# A silent stream keeps the sink running, so a new stream starts at once.
-pacat --playback --device=zorvix --format=s16le --rate=44100 --channels=1 </dev/zero &
+# A silent stream keeps the sink running, so a new stream starts at once; its short
+# latency keeps the sink's own latency, and so the recorder's lag, short.
+pacat --playback --latency-msec=20 --device=zorvix --format=s16le --rate=44100 --channels=1 </dev/zero &
 silence_pid=$!
 
 for cue in pull1.wav payoff.wav; do
