@@ -1,5 +1,6 @@
 #include "main/TForm1.h"
 
+#include "runtime/FailureReport.h"
 #include "runtime/IntConvert.h"
 #include "runtime/Random.h"
 #include "widgets/TImageList.h"
@@ -18,6 +19,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QPointer>
 #include <QScreen>
 
 #include <algorithm>
@@ -431,6 +433,34 @@ void TForm1::Timer2Timer(QObject *)
     BetMax->setEnabled(false);
     int32_t runningTotal = 0;
 
+    // A failure in the rest of the stop (a payoff cue that cannot be played) is reported
+    // once: the stop timer is disarmed at once so the stop does not run again under the
+    // report, and once the player has dismissed the report the machine is usable again.
+    // The first cell of the line being counted while it holds 10, and where its picture
+    // comes back from.
+    TRzAnimator *holdingTen = nullptr;
+    TRzAnimator *restoreTenFrom = nullptr;
+    struct Recovery {
+        TForm1 *form;
+        TRzAnimator *&holdingTen;
+        TRzAnimator *&restoreTenFrom;
+        const int failures = std::uncaught_exceptions();
+        ~Recovery()
+        {
+            if (std::uncaught_exceptions() <= failures)
+                return;
+            form->Timer2->setEnabled(false);
+            runAfterReport([form = QPointer<TForm1>(form), cell = holdingTen, from = restoreTenFrom] {
+                if (!form)
+                    return;
+                if (cell && cell->ImageIndex() == 10)
+                    cell->setImageIndex(from->ImageIndex());
+                form->Pull->setEnabled(true);
+                form->BetMax->setEnabled(true);
+            });
+        }
+    } recovery { this, holdingTen, restoreTenFrom };
+
     for (TRzAnimator *cell : { RzAnimator1, RzAnimator4, RzAnimator7, RzAnimator2, RzAnimator5,
                                RzAnimator8, RzAnimator3, RzAnimator6, RzAnimator9 })
         cell->setAnimate(false);
@@ -469,8 +499,11 @@ void TForm1::Timer2Timer(QObject *)
         if (first->ImageIndex() != line.cells[1]->ImageIndex() || first->ImageIndex() != line.cells[2]->ImageIndex())
             continue;
         // Symbol 0 pays 10: the first cell holds 10 while its line is counted.
-        if (first->ImageIndex() == 0)
+        if (first->ImageIndex() == 0) {
             first->setImageIndex(10);
+            holdingTen = first;
+            restoreTenFrom = line.restoreFrom;
+        }
         runningTotal += first->ImageIndex();
         WinnerLabel->setCaption(QStringLiteral("Winner! (%1x)").arg(runningTotal));
         WinnerLabel->setVisible(true);
@@ -478,6 +511,7 @@ void TForm1::Timer2Timer(QObject *)
         MediaPlayer1->PlayCue(PayoffCue);
         setTag(Tag() + first->ImageIndex());
         first->setImageIndex(line.restoreFrom->ImageIndex());
+        holdingTen = nullptr;
         Pull->setTag(0);
         coinslot->setTag(0);
     }

@@ -5,6 +5,7 @@
 #include <QAudioSink>
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -233,7 +234,7 @@ QString gameDataRoot()
     const QString buildTree = appDir + QStringLiteral("/drive_c");
     if (QFileInfo(buildTree).isDir())
         return buildTree;
-    return QFileInfo(appDir + QStringLiteral("/../share/zorvixia/drive_c")).absoluteFilePath();
+    return QDir::cleanPath(appDir + QStringLiteral("/../share/zorvixia/drive_c"));
 }
 
 void setGameDataRoot(const QString &root)

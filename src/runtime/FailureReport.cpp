@@ -2,6 +2,7 @@
 
 #include "platform/MessageBox.h"
 #include "runtime/Exceptions.h"
+#include "runtime/MouseCapture.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -9,6 +10,9 @@
 #include <QWidget>
 
 namespace {
+
+// Recoveries registered while the current failure unwinds, run after its report.
+std::vector<std::function<void()>> pendingRecoveries;
 
 // The report boxes are captioned with the application title.
 QString applicationTitle()
@@ -57,17 +61,32 @@ QString lastResortText(std::exception_ptr failure)
     return text.left(1024);
 }
 
+void runAfterReport(std::function<void()> recovery)
+{
+    pendingRecoveries.push_back(std::move(recovery));
+}
+
 void ReportFailure(QObject *sender, std::exception_ptr failure)
 {
     Q_UNUSED(sender);
-    // The control that captured the mouse for the failed press gives the capture up.
+    const auto recoveries = std::exchange(pendingRecoveries, {});
+    // Input the player made before the report appears still reaches the game (a release
+    // already made runs its mouse-up handler); then the control that holds the mouse gives
+    // it up, so a release made while the report is up is lost.
+    QCoreApplication::processEvents();
+    cancelMouseCapture();
     if (QWidget *grabber = QWidget::mouseGrabber())
         grabber->releaseMouse();
+    const auto recover = [&recoveries] {
+        for (const auto &recovery : recoveries)
+            recovery();
+    };
 
     QString message;
     try {
         std::rethrow_exception(failure);
     } catch (const EAbort &) {
+        recover();
         return;
     } catch (const Exception &e) {
         message = e.message();
@@ -75,9 +94,11 @@ void ReportFailure(QObject *sender, std::exception_ptr failure)
         message = QString::fromLocal8Bit(e.what());
     } catch (...) {
         LastResortReport(failure);
+        recover();
         return;
     }
     messageBoxes().showStop(failureReportText(message), applicationTitle());
+    recover();
 }
 
 void LastResortReport(std::exception_ptr failure)

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <exception>
+#include <functional>
 
 class QObject;
 
@@ -11,6 +12,11 @@ class QObject;
 // captioned with the application title. Returns when the player has dismissed it;
 // nothing the failing handler did is undone. Silent aborts are not shown.
 void ReportFailure(QObject *sender, std::exception_ptr failure);
+
+// Runs `recovery` once the report of the failure now on its way to the player has been
+// dismissed. Called while a handler unwinds from a failure, to put the machine back into a
+// usable state after the player has seen the report.
+void runAfterReport(std::function<void()> recovery);
 
 // The report of a failure that reached the outermost level of the program:
 // "Exception <class> in module <file> at <address>." and the message on the next line,

@@ -1,5 +1,7 @@
 #include "widgets/TRzBmpButton.h"
 
+#include "runtime/MouseCapture.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -48,6 +50,17 @@ const QPixmap &TRzBmpButton::currentPicture() const
     return m_bitmaps.Up;
 }
 
+bool TRzBmpButton::event(QEvent *event)
+{
+    // Losing the capture ends the press without a release or a click.
+    if (event->type() == cancelModeEventType()) {
+        m_tracking = false;
+        setPressed(false);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
 void TRzBmpButton::paintEvent(QPaintEvent *)
 {
     const QPixmap &picture = currentPicture();
@@ -80,6 +93,7 @@ void TRzBmpButton::mousePressEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton) {
         setPressed(true);
         m_tracking = true;
+        captureMouse(this);
     }
 }
 
@@ -99,6 +113,7 @@ void TRzBmpButton::mouseReleaseEvent(QMouseEvent *event)
     if (!m_tracking || event->button() != Qt::LeftButton)
         return;
     m_tracking = false;
+    releaseMouseCapture(this);
     const bool inside = isInside(p);
     setPressed(false);
     if (inside && OnClick)

@@ -1,5 +1,6 @@
 #include "widgets/TfcImageBtn.h"
 
+#include "runtime/MouseCapture.h"
 #include "widgets/RegionData.h"
 
 #include <QMouseEvent>
@@ -81,6 +82,16 @@ void TfcImageBtn::setPressed(bool pressed)
     repaint();
 }
 
+bool TfcImageBtn::event(QEvent *event)
+{
+    // Losing the capture ends the press without a click.
+    if (event->type() == cancelModeEventType()) {
+        setPressed(false);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
 void TfcImageBtn::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -102,15 +113,17 @@ void TfcImageBtn::paintEvent(QPaintEvent *)
 void TfcImageBtn::mousePressEvent(QMouseEvent *event)
 {
     const QPoint p = event->position().toPoint();
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
         setPressed(true);
+        captureMouse(this);
+    }
     if (OnMouseDown)
         OnMouseDown(this, toMouseButton(event->button()), event->modifiers(), p.x(), p.y());
 }
 
 void TfcImageBtn::mouseMoveEvent(QMouseEvent *event)
 {
-    if (event->buttons() & Qt::LeftButton)
+    if (mouseCaptureHolder() == this && (event->buttons() & Qt::LeftButton))
         setPressed(insideShape(event->position().toPoint()));
 }
 
@@ -121,8 +134,10 @@ void TfcImageBtn::mouseReleaseEvent(QMouseEvent *event)
         OnMouseUp(this, toMouseButton(event->button()), event->modifiers(), p.x(), p.y());
     if (event->button() != Qt::LeftButton)
         return;
+    const bool wasCaptured = mouseCaptureHolder() == this;
+    releaseMouseCapture(this);
     setPressed(false);
-    if (insideShape(p) && isActiveWindow() && OnClick)
+    if (wasCaptured && insideShape(p) && isActiveWindow() && OnClick)
         OnClick(this);
 }
 

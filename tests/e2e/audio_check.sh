@@ -5,8 +5,8 @@
 #
 #   audio_check.sh [PLAY_CUE] [DRIVE_C]
 #
-# PLAY_CUE is the play_cue program (default build/tests/e2e/play_cue), DRIVE_C the folder
-# that stands for drive c: (default build/drive_c). Three runs are checked:
+# PLAY_CUE is the play_cue program (default $E2E_BUILD/tests/play_cue), DRIVE_C the folder
+# that stands for drive c: (default $E2E_BUILD/drive_c); E2E_BUILD defaults to build/. Three runs are checked:
 #   1. pull1.wav and 2. payoff.wav, each played to its end: the recording is not silent
 #      and holds the cue sample for sample to its last sample (the output is neither
 #      stopped early nor starved, and the format is right);
@@ -14,9 +14,9 @@
 # If PulseAudio cannot start here, prints "SKIP: ..." and exits 0.
 set -euo pipefail
 
-top=$(cd "$(dirname "$0")/../.." && pwd)
-play_cue=${1:-$top/build/tests/e2e/play_cue}
-drive_c=${2:-$top/build/drive_c}
+build=${E2E_BUILD:-$(cd "$(dirname "$0")/../.." && pwd)/build}
+play_cue=${1:-$build/tests/play_cue}
+drive_c=${2:-$build/drive_c}
 cut_after_ms=200
 
 for tool in pulseaudio pactl pacat parecord python3; do

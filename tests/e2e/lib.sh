@@ -21,20 +21,23 @@ e2e_fail() {
   exit 1
 }
 
-# Starts Xvfb (1024 x 768) on a free display and exports DISPLAY.
+# Starts Xvfb (1024 x 768) on a display it picks itself (so parallel checks never collide)
+# and exports DISPLAY.
 e2e_start_x() {
-  local n
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    E2E_PIDS+=($!)
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do
-      xdpyinfo >/dev/null 2>&1 && return 0
-      sleep 0.1
-    done
+  local fifo="$E2E_OUT/display.$$" n=""
+  rm -f "$fifo"
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  E2E_PIDS+=($!)
+  read -r -t 10 n <"$fifo" || true
+  rm -f "$fifo"
+  [ -n "$n" ] || e2e_fail "no X server could be started"
+  export DISPLAY=":$n"
+  for _ in $(seq 50); do
+    xdpyinfo >/dev/null 2>&1 && return 0
+    sleep 0.1
   done
-  e2e_fail "no X server could be started"
+  e2e_fail "the X server on $DISPLAY does not answer"
 }
 
 # Starts the game (extra environment can be passed as VAR=value arguments) and waits for
