@@ -59,6 +59,7 @@ TEST(TRzBackground, FillsItsParentAndPaintsTheGradient)
     QWidget page;
     page.resize(904, 672);
     auto *background = new TRzBackground(&page);
+    page.show();
     EXPECT_EQ(background->geometry(), QRect(0, 0, 904, 672));
     page.resize(300, 200);
     EXPECT_EQ(background->geometry(), QRect(0, 0, 300, 200));

@@ -115,8 +115,9 @@ TEST(TStyleForm, LayoutMatchesTheTable)
         EXPECT_TRUE(panels[i]->list()->Items().isEmpty());
         EXPECT_EQ(panels[i]->list()->geometry(), panels[i]->rect());
         EXPECT_EQ(panels[i]->isVisibleTo(&form), i == 0);
-        if (i > 0)
+        if (i > 0) {
             EXPECT_EQ(panels[i]->height(), 0);
+        }
     }
     EXPECT_EQ(form.OutlookPanel1->geometry(), QRect(0, 65, 101, 1));
 }

@@ -126,12 +126,24 @@ TEST(TfcOutlookBar, ButtonsIgnoreTheMouseDuringTheAnimation)
     EXPECT_EQ(b.buttons[1]->y(), 166);
 }
 
-TEST(TfcOutlookBar, HiddenBarMovesInOneStep)
+TEST(TfcOutlookBar, WithoutAnimationButtonsJumpInOneStep)
 {
     Bar b;
+    b.bar->setAnimation({ false, 1, 7 });
+    b.show();
     MoveRecorder middle(b.buttons[1]);
-    b.buttons[2]->setDown(true);
+    QTest::mouseClick(b.buttons[2], Qt::LeftButton);
     EXPECT_EQ(middle.tops, QList<int> { 65 });
+    EXPECT_EQ(b.bar->ActivePage(), b.buttons[2]);
+}
+
+TEST(TfcOutlookBar, HiddenBarLaysOutAtOnce)
+{
+    Bar b;
+    b.buttons[2]->setDown(true);
+    EXPECT_EQ(b.buttons[1]->geometry(), QRect(0, 65, 101, 65));
+    EXPECT_EQ(b.buttons[2]->geometry(), QRect(0, 130, 101, 65));
+    EXPECT_EQ(b.panels[2]->geometry(), QRect(0, 195, 101, 101));
     EXPECT_EQ(b.bar->ActivePage(), b.buttons[2]);
 }
 

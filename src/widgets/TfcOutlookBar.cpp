@@ -15,7 +15,6 @@ TfcOutlookBar::TfcOutlookBar(QWidget *parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     m_client->setFocusPolicy(Qt::NoFocus);
-    m_client->setGeometry(contentsRect());
     const int edge = clientEdgeWidth(m_borderStyle);
     setContentsMargins(edge, edge, edge, edge);
 }
@@ -27,7 +26,6 @@ void TfcOutlookBar::setBorderStyle(TBorderStyle style)
     m_borderStyle = style;
     const int edge = clientEdgeWidth(style);
     setContentsMargins(edge, edge, edge, edge);
-    m_client->setGeometry(contentsRect());
     layoutPages();
     update();
 }
@@ -43,7 +41,6 @@ void TfcOutlookBar::setButtonSize(int size)
 void TfcOutlookBar::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    m_client->setGeometry(contentsRect());
     layoutPages();
 }
 
@@ -115,6 +112,8 @@ void TfcOutlookBar::layoutPages()
 {
     if (m_animating)
         return;
+    // The client area follows the bar's size here too: a hidden bar gets no resize events.
+    m_client->setGeometry(contentsRect());
     const int width = m_client->width();
     const int panelHeight = std::max(0, m_client->height() - m_buttonSize * int(m_pages.size()));
 

@@ -49,10 +49,10 @@ e2e_start_game() {
   E2E_MAIN_WIN=$(e2e_wait_window Form1) || e2e_fail "the main window did not appear"
 }
 
-# Prints the id of the visible window with this exact title, waiting up to 10 s.
+# Prints the id of the visible window with this exact title, waiting up to 20 s.
 e2e_wait_window() {
   local id
-  for _ in $(seq 100); do
+  for _ in $(seq 200); do
     id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.1
