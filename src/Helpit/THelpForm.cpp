@@ -105,6 +105,7 @@ TMemo *note(QWidget *page, int number)
     memo->setColor(Qt::black);
     memo->setAlignment(n.alignment);
     memo->setWordWrap(true);
+    memo->setFitLines(true);
     memo->setLines(n.lines);
     memo->setEnabled(false);
     return memo;

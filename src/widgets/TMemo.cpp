@@ -3,6 +3,16 @@
 #include <QEvent>
 #include <QPainter>
 
+namespace {
+
+// The text's room: inside the border, less one pixel of margin on each side.
+QRect textRect(const QRect &client)
+{
+    return client.adjusted(1, 0, -1, 0);
+}
+
+} // namespace
+
 TMemo::TMemo(QWidget *parent)
     : QWidget(parent)
 {
@@ -66,6 +76,34 @@ void TMemo::setBorderStyle(TBorderStyle style)
     update();
 }
 
+void TMemo::setFitLines(bool fit)
+{
+    if (fit == m_fitLines)
+        return;
+    m_fitLines = fit;
+    update();
+}
+
+QFont TMemo::textFont() const
+{
+    QFont narrowed = font();
+    if (!m_fitLines)
+        return narrowed;
+    const int edge = clientEdgeWidth(m_borderStyle);
+    const int room = textRect(rect().adjusted(edge, edge, -edge, -edge)).width();
+    // Narrow in steps of one percent until the widest line fits (no further than half width).
+    for (int stretch = 100; stretch >= 50; --stretch) {
+        narrowed.setStretch(stretch);
+        const QFontMetrics metrics(narrowed);
+        int widest = 0;
+        for (const QString &line : m_lines)
+            widest = std::max(widest, metrics.horizontalAdvance(line.trimmed()));
+        if (widest <= room)
+            break;
+    }
+    return narrowed;
+}
+
 QColor TMemo::textColor() const
 {
     return isEnabled() ? m_fontColor : palette().color(QPalette::Disabled, QPalette::Text);
@@ -87,12 +125,11 @@ void TMemo::paintEvent(QPaintEvent *)
     const QRect client = rect().adjusted(edge, edge, -edge, -edge);
     painter.fillRect(client, m_color);
 
-    // One pixel of margin left and right of the text, as an edit control keeps.
     painter.setClipRect(client);
-    painter.setFont(font());
+    painter.setFont(textFont());
     painter.setPen(textColor());
     int flags = int(m_alignment & Qt::AlignHorizontal_Mask) | Qt::AlignTop;
     if (m_wordWrap)
         flags |= Qt::TextWordWrap;
-    painter.drawText(client.adjusted(1, 0, -1, 0), flags, m_lines.join(QLatin1Char('\n')));
+    painter.drawText(textRect(client), flags, m_lines.join(QLatin1Char('\n')));
 }

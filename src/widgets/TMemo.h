@@ -31,9 +31,15 @@ public:
     void setWordWrap(bool wrap);
     TBorderStyle BorderStyle() const { return m_borderStyle; }
     void setBorderStyle(TBorderStyle style);
+    // Narrows the letters, when needed, so that each line fits the memo's width without
+    // wrapping: for notes laid out in a narrower font than the one available here.
+    bool FitLines() const { return m_fitLines; }
+    void setFitLines(bool fit);
 
     // The colour the text is drawn in now.
     QColor textColor() const;
+    // The font the text is drawn in now: the memo's font, narrowed when FitLines needs it.
+    QFont textFont() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -46,4 +52,5 @@ private:
     QColor m_fontColor = Qt::black;
     bool m_wordWrap = true;
     TBorderStyle m_borderStyle = TBorderStyle::bsSingle;
+    bool m_fitLines = false;
 };

@@ -33,6 +33,18 @@ QImage glyphWithoutKey(const QImage &glyph)
     return copy;
 }
 
+// Fills a polygon and outlines it edge by edge, the same way the shading lines are drawn,
+// so that the outline, the shading and the cut-out shape cover the same pixels.
+void paintPolygon(QPainter &painter, const QPolygon &polygon, const QBrush &fill, const QColor &outline)
+{
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(fill);
+    painter.drawPolygon(polygon);
+    painter.setPen(outline);
+    for (int i = 0; i < polygon.size(); ++i)
+        painter.drawLine(polygon[i], polygon[(i + 1) % polygon.size()]);
+}
+
 } // namespace
 
 TfcShapeBtn::TfcShapeBtn(QWidget *parent)
@@ -395,9 +407,7 @@ QImage TfcShapeBtn::composeFace() const
             painter.setBrush(fill);
             painter.drawRoundedRect(rect().adjusted(0, 0, -1, -1), radius, radius);
         } else {
-            painter.setPen(m_ditherColor.isValid() ? m_ditherColor : color);
-            painter.setBrush(fill);
-            painter.drawPolygon(poly);
+            paintPolygon(painter, poly, fill, m_ditherColor.isValid() ? m_ditherColor : color);
         }
         if (m_shadeStyle != TfcShadeStyle::fbsFlat && m_shape != TfcButtonShape::bsRoundRect)
             drawShading(painter, m_down);
@@ -440,7 +450,7 @@ void TfcShapeBtn::updateMask()
         const int radius = std::min(width(), height()) * m_roundRectBias / 100;
         painter.drawRoundedRect(rect().adjusted(0, 0, -1, -1), radius, radius);
     } else {
-        painter.drawPolygon(shapePolygon());
+        paintPolygon(painter, shapePolygon(), Qt::white, Qt::white);
     }
     painter.end();
     setMask(RegionData::scanRows(outline, qRgb(0, 0, 0)));
