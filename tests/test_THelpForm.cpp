@@ -223,6 +223,7 @@ TEST(THelpForm, NotesCarryTheirExactLines)
         EXPECT_EQ(n.memo->Lines(), n.lines);
         EXPECT_EQ(n.memo->Color(), QColor(Qt::black));
         EXPECT_TRUE(n.memo->WordWrap());
+        EXPECT_TRUE(n.memo->FitLines());
         EXPECT_FALSE(n.memo->isEnabled());
         // Disabled, the text takes the grey disabled-text colour that reads on black.
         EXPECT_EQ(n.memo->textColor(), n.memo->palette().color(QPalette::Disabled, QPalette::Text));

@@ -425,6 +425,44 @@ void TForm1::Pull2MouseUp(QObject *, TMouseButton, TShiftState, int, int)
         Timer2->setEnabled(true);
 }
 
+namespace {
+
+// A failure in the rest of the stop (a payoff cue that cannot be played) is reported once:
+// while the stop unwinds, its timer is disarmed so that the stop does not run again under
+// the report, and once the player has dismissed the report the machine is usable again:
+// the handle and max-bet buttons enabled, no cell left holding 10.
+class StopRecovery {
+public:
+    StopRecovery(TForm1 *form, TRzAnimator *const &holdingTen, TRzAnimator *const &restoreTenFrom)
+        : m_form(form)
+        , m_holdingTen(holdingTen)
+        , m_restoreTenFrom(restoreTenFrom)
+    {
+    }
+    ~StopRecovery()
+    {
+        if (std::uncaught_exceptions() <= m_failuresBefore)
+            return;
+        m_form->Timer2->setEnabled(false);
+        runAfterReport([form = QPointer<TForm1>(m_form), cell = m_holdingTen, from = m_restoreTenFrom] {
+            if (!form)
+                return;
+            if (cell && cell->ImageIndex() == 10)
+                cell->setImageIndex(from->ImageIndex());
+            form->Pull->setEnabled(true);
+            form->BetMax->setEnabled(true);
+        });
+    }
+
+private:
+    TForm1 *m_form;
+    TRzAnimator *const &m_holdingTen;
+    TRzAnimator *const &m_restoreTenFrom;
+    const int m_failuresBefore = std::uncaught_exceptions();
+};
+
+} // namespace
+
 // The stop: halts the cells, forces a win after a drawn number of losing stops, evaluates
 // the six lines in order and pays the bet times the sum of the winning lines' multipliers.
 void TForm1::Timer2Timer(QObject *)
@@ -433,33 +471,11 @@ void TForm1::Timer2Timer(QObject *)
     BetMax->setEnabled(false);
     int32_t runningTotal = 0;
 
-    // A failure in the rest of the stop (a payoff cue that cannot be played) is reported
-    // once: the stop timer is disarmed at once so the stop does not run again under the
-    // report, and once the player has dismissed the report the machine is usable again.
     // The first cell of the line being counted while it holds 10, and where its picture
     // comes back from.
     TRzAnimator *holdingTen = nullptr;
     TRzAnimator *restoreTenFrom = nullptr;
-    struct Recovery {
-        TForm1 *form;
-        TRzAnimator *&holdingTen;
-        TRzAnimator *&restoreTenFrom;
-        const int failures = std::uncaught_exceptions();
-        ~Recovery()
-        {
-            if (std::uncaught_exceptions() <= failures)
-                return;
-            form->Timer2->setEnabled(false);
-            runAfterReport([form = QPointer<TForm1>(form), cell = holdingTen, from = restoreTenFrom] {
-                if (!form)
-                    return;
-                if (cell && cell->ImageIndex() == 10)
-                    cell->setImageIndex(from->ImageIndex());
-                form->Pull->setEnabled(true);
-                form->BetMax->setEnabled(true);
-            });
-        }
-    } recovery { this, holdingTen, restoreTenFrom };
+    const StopRecovery recovery(this, holdingTen, restoreTenFrom);
 
     for (TRzAnimator *cell : { RzAnimator1, RzAnimator4, RzAnimator7, RzAnimator2, RzAnimator5,
                                RzAnimator8, RzAnimator3, RzAnimator6, RzAnimator9 })

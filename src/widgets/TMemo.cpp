@@ -94,11 +94,13 @@ QFont TMemo::textFont() const
     // Narrow in steps of one percent until the widest line fits (no further than half width).
     for (int stretch = 100; stretch >= 50; --stretch) {
         narrowed.setStretch(stretch);
-        const QFontMetrics metrics(narrowed);
-        int widest = 0;
+        // Fractional widths, with half a pixel to spare: a rounded width that just fits can
+        // still wrap.
+        const QFontMetricsF metrics(narrowed);
+        qreal widest = 0;
         for (const QString &line : m_lines)
             widest = std::max(widest, metrics.horizontalAdvance(line.trimmed()));
-        if (widest <= room)
+        if (widest <= room - 0.5)
             break;
     }
     return narrowed;
