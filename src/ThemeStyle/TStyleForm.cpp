@@ -52,8 +52,6 @@ TfcOutlookPanel *pagePanel(TfcOutlookBar *bar, TfcShapeBtn *button, const char *
     list->setColor(panel->palette().color(QPalette::Dark));
     list->setFontColor(Qt::white);
     list->setItemSpacing(20);
-    list->setScrollButtons(true);
-    list->setScrollInterval(250);
     panel->setList(list);
     panel->setVisible(visible);
     bar->setPagePanel(button, panel);

@@ -3,6 +3,7 @@
 #include "runtime/FailureReport.h"
 #include "runtime/IntConvert.h"
 #include "runtime/Random.h"
+#include "ThemeStyle/TStyleForm.h"
 #include "widgets/TImageList.h"
 #include "widgets/TLabel.h"
 #include "widgets/TMediaPlayer.h"
@@ -292,6 +293,8 @@ void TForm1::wireHandlers()
     Pull->OnMouseUp = Pull2->OnMouseUp;
     BetMax->OnMouseDown = [this](QObject *s, TMouseButton b, TShiftState m, int x, int y) { BetMaxMouseDown(s, b, m, x, y); };
     coinslot->OnMouseDown = Coin->OnMouseDown;
+    Help->OnClick = [this](QObject *s) { HelpClick(s); };
+    fcImageBtn1->OnClick = [this](QObject *s) { RzAnimator1Click(s); };
     Timer2->setOnTimer([this](QObject *s) { Timer2Timer(s); });
 }
 
@@ -554,4 +557,37 @@ void TForm1::Label2Click(QObject *)
 void TForm1::Label1Click(QObject *)
 {
     RzLauncher1->Launch();
+}
+
+void TForm1::setStyleForm(TStyleForm *styleForm)
+{
+    m_styleForm = styleForm;
+    m_themeQuery = [styleForm](const QString &name) { return styleForm->isThemeSelected(name); };
+}
+
+// The theme toggle hides the selector, or docks it at the machine's right edge, one pixel
+// below its top, and shows it. The selector does not follow the machine afterwards.
+void TForm1::RzAnimator1Click(QObject *)
+{
+    if (!m_styleForm)
+        return;
+    if (m_styleForm->isVisible()) {
+        m_styleForm->hide();
+        return;
+    }
+    m_styleForm->move(x() + width(), y() + 1);
+    m_styleForm->show();
+    m_styleForm->raise();
+    m_styleForm->activateWindow();
+}
+
+// HELP brings the help window back to (10, 10) and to the front, on the page last chosen.
+void TForm1::HelpClick(QObject *)
+{
+    if (!m_helpForm)
+        return;
+    m_helpForm->move(10, 10);
+    m_helpForm->show();
+    m_helpForm->raise();
+    m_helpForm->activateWindow();
 }

@@ -20,6 +20,7 @@ class TRzBmpButton;
 class TImageList;
 class TTimer;
 class TRzLauncher;
+class TStyleForm;
 
 // The machine: the main window with its controls, and the game's rules in its handlers.
 // The machine state lives in the controls: the amounts are the texts of BankAccount and
@@ -93,6 +94,10 @@ public:
     // How the pull learns which theme button is selected; until a selector is attached,
     // "Fruit" is.
     void setThemeQuery(ThemeQuery query) { m_themeQuery = std::move(query); }
+    // The theme selector window: the toggle docks and hides it, the pull asks it for the theme.
+    void setStyleForm(TStyleForm *styleForm);
+    // The help window, shown by HELP.
+    void setHelpForm(QWidget *helpForm) { m_helpForm = helpForm; }
 
     // Handlers.
     void CoinMouseDown(QObject *Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
@@ -105,6 +110,8 @@ public:
     void Timer2Timer(QObject *Sender);
     void Label2Click(QObject *Sender);
     void Label1Click(QObject *Sender);
+    void RzAnimator1Click(QObject *Sender);
+    void HelpClick(QObject *Sender);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -115,4 +122,6 @@ private:
     int32_t readBankAccount() const;
 
     ThemeQuery m_themeQuery;
+    QWidget *m_styleForm = nullptr;
+    QWidget *m_helpForm = nullptr;
 };

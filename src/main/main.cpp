@@ -1,6 +1,8 @@
 // The program body: the application object, the title, the windows in their order, and
 // the event loop. A failure before the loop runs ends the program after the last-resort
 // report.
+#include "Helpit/THelpForm.h"
+#include "ThemeStyle/TStyleForm.h"
 #include "main/TForm1.h"
 #include "runtime/Application.h"
 #include "runtime/FailureReport.h"
@@ -27,6 +29,12 @@ int main(int argc, char **argv)
     try {
         app.setTitle(QStringLiteral("Zorvixia"));
         TForm1 Form1;
+        TStyleForm StyleForm;
+        THelpForm HelpForm;
+        Form1.setStyleForm(&StyleForm);
+        Form1.setHelpForm(&HelpForm);
+        // The help shows pictures of the two windows exactly as the player first sees them.
+        HelpForm.setWindowPictures(Form1.grab().toImage(), StyleForm.grab().toImage());
         Form1.show();
         return app.exec();
     } catch (...) {

@@ -9,8 +9,11 @@ class TApplication : public QApplication {
 public:
     TApplication(int &argc, char **argv);
 
-    void setTitle(const QString &title) { setApplicationDisplayName(title); }
-    QString title() const { return applicationDisplayName(); }
+    // The application title: the name the desktop shows for the program (its window class)
+    // and the caption of failure reports. Kept apart from Qt's display name, which Qt would
+    // append to every window's title ("Help" must stay "Help").
+    void setTitle(const QString &title) { setApplicationName(title); }
+    static QString title() { return applicationName(); }
 
     bool notify(QObject *receiver, QEvent *event) override;
 };

@@ -17,7 +17,7 @@ std::vector<std::function<void()>> pendingRecoveries;
 // The report boxes are captioned with the application title.
 QString applicationTitle()
 {
-    return QGuiApplication::applicationDisplayName();
+    return QCoreApplication::applicationName();
 }
 
 QString moduleFileName()

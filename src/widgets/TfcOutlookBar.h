@@ -18,10 +18,10 @@ struct TfcOutlookAnimation {
 };
 
 // A bar of page buttons stacked top to bottom in page order, the active page's panel
-// directly below its button; the panel takes the height the buttons leave free. The buttons form one group: choosing one, by a click or by
-// the Home, End and arrow keys, makes its page the active one and moves the buttons in
-// between, animated while the bar is showing. Buttons and panels are children of client(),
-// the area inside the border.
+// directly below its button; the panel takes the height the buttons leave free. The
+// buttons form one group: choosing one, by a click or by the Home, End and arrow keys,
+// makes its page the active one and moves the buttons in between, animated while the bar
+// is showing. Buttons and panels are children of client(), the area inside the border.
 class TfcOutlookBar : public QWidget, public TTagged {
     Q_OBJECT
 public:

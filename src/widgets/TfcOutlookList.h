@@ -21,10 +21,6 @@ public:
     void setFontColor(const QColor &color);
     int ItemSpacing() const { return m_itemSpacing; }
     void setItemSpacing(int spacing);
-    bool ScrollButtons() const { return m_scrollButtons; }
-    void setScrollButtons(bool enabled) { m_scrollButtons = enabled; }
-    int ScrollInterval() const { return m_scrollInterval; }
-    void setScrollInterval(int ms) { m_scrollInterval = ms; }
 
     QStringList Items() const { return m_items; }
     void setItems(const QStringList &items);
@@ -36,7 +32,5 @@ private:
     QColor m_color;
     QColor m_fontColor = Qt::white;
     int m_itemSpacing = 20;
-    bool m_scrollButtons = true;
-    int m_scrollInterval = 250;
     QStringList m_items;
 };

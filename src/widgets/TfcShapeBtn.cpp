@@ -357,7 +357,8 @@ void TfcShapeBtn::drawCaption(QPainter &painter) const
     path.addText(origin, font(), m_caption);
 
     // A disabled caption is embossed: a highlight copy one pixel down and right, then the
-    // shadow colour on top.
+    // shadow colour on top. Outlined letters are too thin for that (the two copies run
+    // together), so a disabled outline is one stroke in the highlight colour.
     auto draw = [&](const QColor &colour, QPointF offset) {
         painter.save();
         painter.translate(offset);
@@ -373,6 +374,8 @@ void TfcShapeBtn::drawCaption(QPainter &painter) const
     };
     if (isEnabled()) {
         draw(palette().color(QPalette::ButtonText), {});
+    } else if (m_captionOutlined) {
+        draw(palette().color(QPalette::Light), {});
     } else {
         draw(palette().color(QPalette::Light), { 1, 1 });
         draw(palette().color(QPalette::Dark), {});
