@@ -3,20 +3,23 @@
 # sink is a null sink, records that sink's monitor while play_cue sends a cue through the
 # game's media control layer, and checks the recording.
 #
-#   audio_check.sh [PLAY_CUE] [DRIVE_C]
+#   audio_check.sh [PLAY_CUE] [DRIVE_C] [GAME]
 #
 # PLAY_CUE is the play_cue program (default $E2E_BUILD/tests/play_cue), DRIVE_C the folder
 # that stands for drive c: (default $E2E_BUILD/drive_c); E2E_BUILD defaults to build/. Three runs are checked:
 #   1. pull1.wav and 2. payoff.wav, each played to its end: the recording is not silent
 #      and holds the cue sample for sample to its last sample (the output is neither
 #      stopped early nor starved, and the format is right);
-#   3. pull1.wav closed 200 ms after play: the sound stops there.
+#   3. pull1.wav closed 200 ms after play: the sound stops there;
+#   4. the real game under Xvfb: a press on the coin slot is heard (the recording of the
+#      sink is not silent).
 # If PulseAudio cannot start here, prints "SKIP: ..." and exits 0.
 set -euo pipefail
 
 build=${E2E_BUILD:-$(cd "$(dirname "$0")/../.." && pwd)/build}
 play_cue=${1:-$build/tests/play_cue}
 drive_c=${2:-$build/drive_c}
+game=${3:-$build/zorvixia}
 cut_after_ms=200
 
 for tool in pulseaudio pactl pacat parecord python3; do
@@ -45,8 +48,12 @@ mkdir -m 0700 "$HOME" "$XDG_RUNTIME_DIR"
 
 silence_pid=
 record_pid=
+xvfb_pid=
+game_pid=
 cleanup() {
     set +e
+    [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null && wait "$game_pid" 2>/dev/null
+    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
     [[ -n $record_pid ]] && kill "$record_pid" 2>/dev/null && wait "$record_pid" 2>/dev/null
     [[ -n $silence_pid ]] && kill "$silence_pid" 2>/dev/null && wait "$silence_pid" 2>/dev/null
     local pid
@@ -111,6 +118,32 @@ for cue in pull1.wav payoff.wav; do
 done
 echo "== pull1.wav closed after $cut_after_ms ms"
 record_cue "$work/cut-pull1.wav" pull1.wav --wait 800 --cut-after "$cut_after_ms"
+
+echo "== the game: a press on the coin slot"
+mkfifo "$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb_pid=$!
+read -r -t 10 display <"$work/display" || { echo "FAIL: no X server"; exit 1; }
+export DISPLAY=":$display"
+parecord --latency-msec=20 --device=zorvix.monitor --file-format=wav --format=s16le --rate=44100 \
+    --channels=1 "$work/game-coin.wav" &
+record_pid=$!
+env -u QT_QPA_PLATFORM "$game" >"$work/game.log" 2>&1 &
+game_pid=$!
+window=
+for _ in $(seq 200); do
+    window=$(xdotool search --onlyvisible --name '^Form1$' 2>/dev/null | head -1 || true)
+    [[ -n $window ]] && break
+    sleep 0.1
+done
+[[ -n $window ]] || { echo "FAIL: the game's window did not appear"; cat "$work/game.log"; exit 1; }
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove $((X + 390)) $((Y + 35)) click 1
+sleep 1.2
+kill -INT "$record_pid"
+wait "$record_pid" || true
+record_pid=
 
 python3 - "$drive_c/zorvix" "$work" "$cut_after_ms" <<'EOF'
 import array
@@ -211,6 +244,16 @@ for cue_name, path, cut in runs:
         failed += 1
     else:
         passed += 1
+
+coin, coin_rate = read_mono16(f"{work}/game-coin.wav")
+rms, peak, span = measure(coin, coin_rate)
+print(f"the game's coin: recorded {len(coin) / coin_rate:.2f} s, RMS {rms:.4f} ({db(rms):.1f} dBFS), "
+      f"peak {db(peak):.1f} dBFS, audible for {span:.3f} s")
+if rms < 0.001 or span < 0.1:
+    print("FAIL: the game's coin: the recording is silent")
+    failed += 1
+else:
+    passed += 1
 print(f"audio check: {passed} passed, {failed} failed")
 sys.exit(1 if failed else 0)
 EOF

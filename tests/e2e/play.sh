@@ -39,4 +39,16 @@ sleep 0.3
 e2e_shot stopped2
 differs "$E2E_OUT/stopped1.png" "$E2E_OUT/stopped2.png" "$cells" && e2e_fail "the cells still move a second after the release"
 kill -0 "$E2E_GAME_PID" || e2e_fail "the game ended"
+
+# "X" ends the game at once, also while the reels spin.
+xdotool mousemove $((gx + 243)) $((gy + 474)) click 1
+sleep 0.3
+e2e_click "$E2E_MAIN_WIN" 476 9
+for _ in $(seq 30); do
+  kill -0 "$E2E_GAME_PID" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$E2E_GAME_PID" 2>/dev/null && e2e_fail "the game still runs after X during a spin"
+wait "$E2E_GAME_PID" && status=0 || status=$?
+[ "$status" -eq 0 ] || e2e_fail "exit status $status after X during a spin"
 echo "PASS: play"
