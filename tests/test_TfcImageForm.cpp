@@ -12,22 +12,31 @@
 namespace {
 
 // Drags with real mouse events: a press at `from` (window client coordinates) on whatever
-// control lies there, moves through `path`, a release at the last point. The drag loop runs
-// inside the press, so the moves and the release are queued to run from within it.
+// control lies there, moves through `path`, a release at the last point. A drag loop runs
+// inside the press, so the moves and the release are queued to run from within it; when no
+// drag starts, they run after the press.
 void dragThrough(QWidget &window, QPoint from, const QList<QPoint> &path, std::function<void()> during = {})
 {
     QWidget *target = window.childAt(from);
     if (!target)
         target = &window;
     auto local = [&](QPoint p) { return target->mapFrom(&window, p); };
-    QTimer::singleShot(0, [&, path, during] {
+    auto movesAndRelease = [&] {
         for (const QPoint &p : path)
             QTest::mouseMove(target, local(p));
         if (during)
             during();
         QTest::mouseRelease(target, Qt::LeftButton, {}, local(path.isEmpty() ? from : path.last()));
-    });
+    };
+    QTimer insideThePress;
+    insideThePress.setSingleShot(true);
+    QObject::connect(&insideThePress, &QTimer::timeout, movesAndRelease);
+    insideThePress.start(0);
     QTest::mousePress(target, Qt::LeftButton, {}, local(from));
+    if (insideThePress.isActive()) {
+        insideThePress.stop();
+        movesAndRelease();
+    }
 }
 
 // Counts the presses that reach a widget.
