@@ -90,8 +90,15 @@ void writeThemes(Writer &out)
                       ArtKit::onBackground(subjects[i], ThemeArt::background(theme)));
     }
     for (const ThemeArt::Glyph &glyph : ThemeArt::glyphs()) {
-        const QImage subject = ThemeArt::subjects(glyph.theme)[glyph.symbol];
-        const QImage image = ArtKit::onBackground(subject, glyph.key);
+        const QImage subject = ThemeArt::subjects(glyph.theme)[glyph.symbol].convertToFormat(QImage::Format_ARGB32);
+        // The subject's smoothed edges are blended against the button face the glyph is drawn
+        // on, not against the key colour, so no fringe of the key shows around it; only the
+        // pixels the subject leaves empty take the key colour.
+        QImage image = ArtKit::onBackground(subject, QColor(0xEF, 0xEF, 0xEF));
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(subject.pixel(x, y)) == 0)
+                    image.setPixel(x, y, glyph.key.rgb());
         require(image.pixel(0, image.height() - 1) == glyph.key.rgb(),
                 QStringLiteral("glyph %1: bottom-left pixel is not the key colour").arg(glyph.name));
         out.image(QStringLiteral("glyphs/%1.png").arg(glyph.name), image);
