@@ -115,27 +115,32 @@ const ButtonPlace &buttonPlace(int index)
     return places().at(static_cast<std::size_t>(index));
 }
 
-QImage face(int litPlate)
+QImage face(int litPlate, int scale)
 {
-    QImage image(kFaceWidth, kFaceHeight, QImage::Format_RGB32);
+    QImage image(kFaceWidth * scale, kFaceHeight * scale, QImage::Format_RGB32);
     // The body: one vertical gradient, near black below the top to near white at the bottom;
     // the 3-pixel side edges run the other way, so the machine looks bevelled.
-    for (int y = 0; y < kFaceHeight; ++y) {
+    // At a larger scale each device pixel takes the level of the pixel it lies in at
+    // scale 1, so the edges fall exactly where they do in the 1x picture.
+    for (int py = 0; py < image.height(); ++py) {
+        const int y = py / scale;
         const double t = (y - 3) / double(kFaceHeight - 7);
         const int body = int(std::lround(14 + t * (236 - 14)));
         const int edge = int(std::lround(250 - t * (250 - 24)));
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < kFaceWidth; ++x) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(py));
+        for (int px = 0; px < image.width(); ++px) {
+            const int x = px / scale;
             int level = (x < 3 || x >= kFaceWidth - 3) ? edge : body;
             if (y < 3)
                 level = 255;
             else if (y >= kFaceHeight - 3)
                 level = 0;
-            line[x] = qRgb(level, level, level);
+            line[px] = qRgb(level, level, level);
         }
     }
 
     QPainter p(&image);
+    p.scale(scale, scale);
     // Reel windows: black outline, silver gradient.
     for (int left : { 25, 177, 329 }) {
         const QRect window(QPoint(left, 65), QPoint(left + 130, 342));
@@ -154,16 +159,17 @@ QImage face(int litPlate)
     return image;
 }
 
-QImage button(int index, bool down)
+QImage button(int index, bool down, int scale)
 {
     const ButtonPlace &place = buttonPlace(index);
-    return face(down ? index : -1).copy(place.button);
+    return face(down ? index : -1, scale).copy(QRect(place.button.topLeft() * scale, place.button.size() * scale));
 }
 
-QImage coinSlot()
+QImage coinSlot(int scale)
 {
-    QImage layer = ArtKit::canvas(133, 57);
+    QImage layer = ArtKit::canvas(133 * scale, 57 * scale);
     QPainter p(&layer);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
 
     // The plate: a rounded rectangle with notched corners, inside (7, 4)-(132, 57).
@@ -262,10 +268,11 @@ QImage toggle()
     return image;
 }
 
-QImage coin()
+QImage coin(int scale)
 {
-    QImage layer = ArtKit::canvas(43, 43);
+    QImage layer = ArtKit::canvas(43 * scale, 43 * scale);
     QPainter p(&layer);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF centre(21.5, 21.5);
     QRadialGradient gold(centre - QPointF(6, 6), 26);
@@ -290,10 +297,11 @@ QImage coin()
     return ArtKit::onBackground(layer, Qt::black);
 }
 
-QImage lever()
+QImage lever(int scale)
 {
-    QImage layer = ArtKit::canvas(150, 300);
+    QImage layer = ArtKit::canvas(150 * scale, 300 * scale);
     QPainter p(&layer);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     // The foot: a chrome mounting block at the bottom.
     QLinearGradient footGrad(40, 0, 110, 0);
@@ -367,6 +375,53 @@ QImage spinArrow(bool up)
             image.setPixel(x, y, qRgba(0, 0, 0, 255));
     }
     return image;
+}
+
+} // namespace MachineArt
+
+namespace MachineArt {
+
+QImage icon(int size)
+{
+    QImage image = ArtKit::canvas(size, size);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Everything is laid out on a 128-unit square and scaled to the size asked for.
+    p.scale(size / 128.0, size / 128.0);
+
+    // The plate: a rounded square in the machine's red, lit from the top left.
+    const QRectF plate(4, 4, 120, 120);
+    QLinearGradient red(plate.topLeft(), plate.bottomRight());
+    red.setColorAt(0.0, QColor(214, 48, 40));
+    red.setColorAt(1.0, QColor(110, 12, 14));
+    p.setBrush(red);
+    p.setPen(QPen(QColor(70, 6, 8), 3));
+    p.drawRoundedRect(plate, 22, 22);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 150, 130, 150), 2));
+    p.drawRoundedRect(plate.adjusted(4, 4, -4, -4), 18, 18);
+
+    // The coin, lower right.
+    const QPointF centre(80, 80);
+    QRadialGradient gold(centre - QPointF(10, 10), 44);
+    gold.setColorAt(0.0, QColor(255, 248, 196));
+    gold.setColorAt(0.45, QColor(236, 190, 70));
+    gold.setColorAt(1.0, QColor(140, 96, 20));
+    p.setBrush(gold);
+    p.setPen(QPen(QColor(96, 64, 10), 2.5));
+    p.drawEllipse(centre, 36, 36);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 232, 150), 2.5));
+    p.drawEllipse(centre, 29, 29);
+    p.setPen(QPen(QColor(150, 104, 24), 1.5));
+    p.drawEllipse(centre, 27, 27);
+
+    // The cherries, upper left, in front of the coin's edge.
+    const QImage cherries = ArtKit::emoji(QStringLiteral("\U0001F352"), 128);
+    ArtKit::place(p, cherries, QPointF(44, 46), 72);
+    p.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
 }
 
 } // namespace MachineArt

@@ -111,14 +111,19 @@ void writeMachine(Writer &out)
     const QImage face = MachineArt::face();
     require(!hasColour(face, maroon), QStringLiteral("the face holds a maroon pixel"));
     out.image(QStringLiteral("face.png"), face);
+    out.image(QStringLiteral("face@2x.png"), MachineArt::face(-1, 2));
     for (int i = 0; i < MachineArt::kButtonCount; ++i) {
         const auto &place = MachineArt::buttonPlace(i);
-        out.image(QStringLiteral("buttons/%1_up.png").arg(place.file), MachineArt::button(i, false));
-        out.image(QStringLiteral("buttons/%1_down.png").arg(place.file), MachineArt::button(i, true));
+        for (bool down : { false, true }) {
+            const QString name = QStringLiteral("buttons/%1_%2").arg(place.file, down ? "down" : "up");
+            out.image(name + QStringLiteral(".png"), MachineArt::button(i, down));
+            out.image(name + QStringLiteral("@2x.png"), MachineArt::button(i, down, 2));
+        }
     }
 
     const QImage slot = MachineArt::coinSlot();
     out.image(QStringLiteral("coinslot.png"), slot);
+    out.image(QStringLiteral("coinslot@2x.png"), MachineArt::coinSlot(2));
     out.data(QStringLiteral("regions/coinslot.rgn"),
              RegionData::write(RegionData::scanRows(slot, slot.pixel(0, 0))));
 
@@ -130,8 +135,10 @@ void writeMachine(Writer &out)
              RegionData::write(RegionData::scanRows(toggle, toggle.pixel(0, 0))));
 
     out.image(QStringLiteral("coin.png"), MachineArt::coin());
+    out.image(QStringLiteral("coin@2x.png"), MachineArt::coin(2));
     const QImage lever = MachineArt::lever();
     out.image(QStringLiteral("lever.png"), lever);
+    out.image(QStringLiteral("lever@2x.png"), MachineArt::lever(2));
     out.data(QStringLiteral("regions/lever.rgn"), RegionData::write(RegionData::scanRows(lever, qRgb(0, 0, 0))));
 
     const QImage selector = MachineArt::selector();
@@ -139,6 +146,10 @@ void writeMachine(Writer &out)
     out.image(QStringLiteral("selector.png"), selector);
     out.image(QStringLiteral("spin/RM_SPINUP.png"), MachineArt::spinArrow(true));
     out.image(QStringLiteral("spin/RM_SPINDOWN.png"), MachineArt::spinArrow(false));
+
+    // The desktop icon, installed beside the program (not embedded).
+    for (int size : { 48, 128 })
+        out.image(QStringLiteral("icon/%1.png").arg(size), MachineArt::icon(size));
 }
 
 // Every picture written, 2x, themes as a grid and the rest in a row below, on mid grey.
@@ -146,8 +157,11 @@ QImage contactSheet(const std::vector<Writer::Entry> &written)
 {
     constexpr int scale = 2, gap = 6;
     std::vector<const Writer::Entry *> cells, others;
-    for (const auto &entry : written)
+    for (const auto &entry : written) {
+        if (entry.name.contains(QLatin1String("@2x")))
+            continue; // the sheet shows each picture once, at its own size
         (entry.image.size() == QSize(ThemeArt::kWidth, ThemeArt::kHeight) ? cells : others).push_back(&entry);
+    }
     const int cellW = ThemeArt::kWidth * scale + gap, cellH = ThemeArt::kHeight * scale + gap;
     const int columns = ThemeArt::kSymbolCount;
     const int rows = (int(cells.size()) + columns - 1) / columns;
