@@ -232,7 +232,7 @@ TEST(SpinCycle, ARefusedStopTimerIsReportedAndNeverTicks)
 {
     Machine m;
     m.press(m.form.Pull);
-    setTimersRefused(true);
+    setTimersRefused(true, m.form.Timer2); // other timers (blinking, cells) keep theirs
     m.release(m.form.Pull);
     setTimersRefused(false);
     ASSERT_EQ(m.boxes.boxes.size(), 1);

@@ -6,11 +6,13 @@
 
 namespace {
 bool timersRefused = false;
+const QObject *refusedOwner = nullptr; // nullptr: every owner
 }
 
 int startPlatformTimer(QObject *owner, int intervalMs)
 {
-    const int id = timersRefused ? 0 : owner->startTimer(intervalMs, Qt::PreciseTimer);
+    const bool refused = timersRefused && (!refusedOwner || refusedOwner == owner);
+    const int id = refused ? 0 : owner->startTimer(intervalMs, Qt::PreciseTimer);
     if (id == 0)
         throw EOutOfResources(QStringLiteral("Not enough timers available"));
     return id;
@@ -24,7 +26,8 @@ void stopPlatformTimer(QObject *owner, int &timerId)
     }
 }
 
-void setTimersRefused(bool refused)
+void setTimersRefused(bool refused, const QObject *owner)
 {
     timersRefused = refused;
+    refusedOwner = owner;
 }

@@ -10,6 +10,6 @@ int startPlatformTimer(QObject *owner, int intervalMs);
 // Stops a timer started by startPlatformTimer and clears the id; 0 is ignored.
 void stopPlatformTimer(QObject *owner, int &timerId);
 
-// Makes the platform refuse every new timer (true) or grant them again (false), to test
-// what the game does when it cannot get a timer.
-void setTimersRefused(bool refused);
+// Makes the platform refuse new timers (true) or grant them again (false), to test what the
+// game does when it cannot get a timer: every owner's, or only `owner`'s.
+void setTimersRefused(bool refused, const QObject *owner = nullptr);
