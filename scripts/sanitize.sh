@@ -7,19 +7,8 @@
 # and check screenshots and recorded audio rather than memory; what they drive in our
 # code is the same code the widget tests drive in-process here.
 set -euo pipefail
-top=$(cd "$(dirname "$0")/.." && pwd)
-build="$top/build-asan"
-"$top/scripts/install-deps.sh"
-
-flags="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
-# The build runs the picture and sound generators, instrumented too: leaks they might
-# have at exit are not worth failing a build over, but every other report is.
-export ASAN_OPTIONS="detect_leaks=0:halt_on_error=1"
-cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-  -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_C_FLAGS="$flags" \
-  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
-# Everything the default build makes, so that every test CTest knows has its program.
-cmake --build "$build"
+source "$(dirname "$0")/asan-build.sh"
+asan_build
 
 export QT_QPA_PLATFORM=offscreen
 # Full unwinding on every allocation: Qt is built without frame pointers, and the leak

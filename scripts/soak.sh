@@ -5,16 +5,8 @@
 # 1,000 spins, or LeakSanitizer finds a leak at exit.
 # Usage: scripts/soak.sh [spins [slack-MiB]]   (defaults 10000 and 4)
 set -euo pipefail
-top=$(cd "$(dirname "$0")/.." && pwd)
-build="$top/build-asan"
-"$top/scripts/install-deps.sh"
-
-flags="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
-export ASAN_OPTIONS="detect_leaks=0:halt_on_error=1"
-cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-  -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_C_FLAGS="$flags" \
-  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
-cmake --build "$build" --target zorvix_soak
+source "$(dirname "$0")/asan-build.sh"
+asan_build --target zorvix_soak
 
 export QT_QPA_PLATFORM=offscreen
 # A small quarantine keeps freed memory from piling up in ASan's allocator, so that the

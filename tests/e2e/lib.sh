@@ -84,3 +84,18 @@ e2e_shot() {
 e2e_pixel() {
   convert "$1" -format "%[fx:int(255*p{$2,$3}.r)] %[fx:int(255*p{$2,$3}.g)] %[fx:int(255*p{$2,$3}.b)]" info:
 }
+
+# Waits up to 5 s for a process of ours to end and sets E2E_EXIT to its exit status, or to
+# "running" if it has not ended (not a command substitution: only this shell can wait for
+# its own children): e2e_wait_exit PID
+e2e_wait_exit() {
+  for _ in $(seq 50); do
+    kill -0 "$1" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$1" 2>/dev/null; then
+    E2E_EXIT=running
+    return 0
+  fi
+  wait "$1" && E2E_EXIT=0 || E2E_EXIT=$?
+}

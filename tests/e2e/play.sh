@@ -44,11 +44,8 @@ kill -0 "$E2E_GAME_PID" || e2e_fail "the game ended"
 xdotool mousemove $((gx + 243)) $((gy + 474)) click 1
 sleep 0.3
 e2e_click "$E2E_MAIN_WIN" 476 9
-for _ in $(seq 30); do
-  kill -0 "$E2E_GAME_PID" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$E2E_GAME_PID" 2>/dev/null && e2e_fail "the game still runs after X during a spin"
-wait "$E2E_GAME_PID" && status=0 || status=$?
+e2e_wait_exit "$E2E_GAME_PID"
+status=$E2E_EXIT
+[ "$status" != running ] || e2e_fail "the game still runs after X during a spin"
 [ "$status" -eq 0 ] || e2e_fail "exit status $status after X during a spin"
 echo "PASS: play"

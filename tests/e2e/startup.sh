@@ -14,11 +14,8 @@ sleep 0.5
 e2e_shot startup
 
 e2e_click "$E2E_MAIN_WIN" 476 9
-for _ in $(seq 50); do
-  kill -0 "$E2E_GAME_PID" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$E2E_GAME_PID" 2>/dev/null && e2e_fail "the game is still running after X"
-wait "$E2E_GAME_PID" && status=0 || status=$?
+e2e_wait_exit "$E2E_GAME_PID"
+status=$E2E_EXIT
+[ "$status" != running ] || e2e_fail "the game is still running after X"
 [ "$status" -eq 0 ] || e2e_fail "exit status $status"
 echo "PASS: startup"

@@ -18,10 +18,8 @@ box=$(e2e_wait_window "Application Error") || e2e_fail "no Application Error box
 xdotool search --onlyvisible --name '^Form1$' >/dev/null 2>&1 && e2e_fail "a game window is shown"
 e2e_shot startup-failure
 xdotool windowactivate --sync "$box" key Return 2>/dev/null || xdotool key Return
-for _ in $(seq 50); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-wait "$pid" && status=0 || status=$?
+e2e_wait_exit "$pid"
+status=$E2E_EXIT
+[ "$status" != running ] || e2e_fail "the game is still running after the box"
 [ "$status" -eq 1 ] || e2e_fail "exit status $status, not 1"
 echo "PASS: startup_failure"
