@@ -10,17 +10,19 @@
 // since boot, so only to 10 ms) against CLOCK_BOOTTIME, as a cross-check.
 //
 // The game child does what the program body does: the application object, the title,
-// the main window, the theme selector and the help window, the help's pictures of the two
-// windows (two grabs), and show. The first QEvent::Paint that reaches the shown main window
-// (through an event filter installed just before show) is the first paint; the grabs
-// before it paint offscreen and do not count. The child then quits and reports VmHWM.
+// the main window, the theme selector and the help window, and show, with the font
+// configuration read and the pictures decoded on a second core meanwhile. The first paint is
+// the end of the first paint pass of the shown main window (an event filter installed just
+// before show sees its first QEvent::Paint). The child then quits and reports VmHWM.
 
 #include "Helpit/THelpForm.h"
 #include "ThemeStyle/TStyleForm.h"
 #include "main/TForm1.h"
 #include "main/Themes.h"
 #include "platform/AudioMediaControl.h"
+#include "platform/Fonts.h"
 #include "runtime/Application.h"
+#include "runtime/Pictures.h"
 
 #include <QEvent>
 #include <QFont>
@@ -94,9 +96,11 @@ struct Phases {
     }
 };
 
-// Notes the first paint of a window or of any widget inside it (the game's window is
-// covered by its face picture, so the window itself may never get a paint of its own) and
-// ends the event loop soon after it. Installed on the application once the window is shown.
+// Notes the end of the first paint of a window or of any widget inside it (the game's
+// window is covered by its face picture, so the window itself may never get a paint of its
+// own): the first paint event starts the pass, and the clock is read when the event loop
+// next runs, after the whole pass has been painted and handed to the window system. Then
+// it ends the event loop. Installed on the application once the window is shown.
 class FirstPaint : public QObject {
 public:
     int64_t monotonicNs = 0;
@@ -105,16 +109,21 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() != QEvent::Paint || monotonicNs != 0 || !watched->isWidgetType())
+        if (event->type() != QEvent::Paint || m_seen || !watched->isWidgetType())
             return false;
         if (static_cast<QWidget *>(watched)->window() == window) {
-            monotonicNs = clockNs(CLOCK_MONOTONIC);
-            boottimeNs = clockNs(CLOCK_BOOTTIME);
-            // Let the paint finish and reach the screen before leaving.
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            m_seen = true;
+            QTimer::singleShot(0, qApp, [this] {
+                monotonicNs = clockNs(CLOCK_MONOTONIC);
+                boottimeNs = clockNs(CLOCK_BOOTTIME);
+                QCoreApplication::quit();
+            });
         }
         return false;
     }
+
+private:
+    bool m_seen = false;
 };
 
 int runChild(int argc, char **argv, const std::string &kind, int64_t spawnedNs)
@@ -126,6 +135,8 @@ int runChild(int argc, char **argv, const std::string &kind, int64_t spawnedNs)
     Phases phases;
     if (kind == "game") {
         // As the program body does it.
+        FontConfigurationPreload fonts;
+        PicturePreload preload(startUpPictures());
         TApplication app(argc, argv);
         phases.mark("application");
         app.setTitle(QStringLiteral("Zorvixia"));
@@ -139,8 +150,6 @@ int runChild(int argc, char **argv, const std::string &kind, int64_t spawnedNs)
         phases.mark("THelpForm");
         Form1.setStyleForm(&StyleForm);
         Form1.setHelpForm(&HelpForm);
-        HelpForm.setWindowPictures(Form1.grab().toImage(), StyleForm.grab().toImage());
-        phases.mark("grabs");
         firstPaint.window = &Form1;
         app.installEventFilter(&firstPaint);
         Form1.show();

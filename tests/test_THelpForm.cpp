@@ -1,4 +1,7 @@
 #include "Helpit/THelpForm.h"
+#include "ThemeStyle/TStyleForm.h"
+#include "main/TForm1.h"
+#include "support/Recorders.h"
 #include "main/Themes.h"
 #include "widgets/TImageList.h"
 #include "widgets/TLabel.h"
@@ -245,22 +248,28 @@ TEST(THelpForm, ClosingHidesAndKeepsTheChosenPage)
     EXPECT_TRUE(form.rmCCTabSheet2->isVisible());
 }
 
-TEST(THelpForm, WindowPicturesFillTheHelpPage)
+TEST(THelpForm, TheHelpPageShowsTheWindowsAsFirstShown)
 {
+    // The pictures carried with the program are the windows themselves, pixel for pixel.
+    MediaRecorder media;
+    TForm1 machine;
+    TStyleForm selector;
+    const QImage machineShot = machine.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage selectorShot = selector.grab().toImage().convertToFormat(QImage::Format_RGB32);
+
     THelpForm form;
-    QImage machine(485, 500, QImage::Format_RGB32);
-    machine.fill(Qt::darkGreen);
-    QImage selector(119, 495, QImage::Format_RGB32);
-    selector.fill(Qt::darkBlue);
-    form.setWindowPictures(machine, selector);
-    EXPECT_EQ(form.fcImager64->Picture(), machine);
-    EXPECT_EQ(form.fcImager65->Picture(), selector);
+    EXPECT_EQ(form.fcImager64->Picture().convertToFormat(QImage::Format_RGB32), machineShot);
+    EXPECT_EQ(form.fcImager65->Picture().convertToFormat(QImage::Format_RGB32), selectorShot);
     EXPECT_EQ(form.fcImager64->geometry(), QRect(192, 88, 485, 500));
+    EXPECT_EQ(form.fcImager65->geometry(), QRect(768, 88, 119, 495));
 
     form.rmCCPageControl1->setActivePage(form.rmCCTabSheet2);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     const QImage page = form.rmCCTabSheet2->grab().toImage();
-    EXPECT_EQ(page.pixel(200, 300), QColor(Qt::darkGreen).rgb()); // no note lies there
-    EXPECT_EQ(page.pixel(800, 300), QColor(Qt::darkBlue).rgb());
+    // Where no note lies over them: the machine's right reel and the selector's first
+    // button (in device pixels on a scaled screen).
+    const qreal r = page.devicePixelRatio();
+    EXPECT_EQ(page.pixel(QPoint(192 + 450, 88 + 200) * r), machineShot.pixel(QPoint(450, 200) * r));
+    EXPECT_EQ(page.pixel(QPoint(768 + 60, 88 + 60) * r), selectorShot.pixel(QPoint(60, 60) * r));
 }

@@ -1,6 +1,7 @@
 #include "Helpit/THelpForm.h"
 
 #include "main/Themes.h"
+#include "runtime/Pictures.h"
 #include "widgets/TImageList.h"
 #include "widgets/TLabel.h"
 #include "widgets/TMemo.h"
@@ -52,18 +53,6 @@ constexpr int gridLeft(int column) { return 16 + 112 * column; }
 constexpr int gridTop(int row) { return row < 8 ? 16 + 72 * row : 591; }
 // Rows show pictures 1 to 8, then picture 0.
 constexpr int gridSymbol(int row) { return row < 8 ? row + 1 : 0; }
-
-// A picture as its theme's cells show it: on the list's background colour.
-QImage cellPicture(const TImageList &list, int index)
-{
-    if (list.image(index).isNull())
-        return QImage();
-    QImage picture(list.Width(), list.Height(), QImage::Format_RGB32);
-    picture.fill(list.BkColor());
-    QPainter painter(&picture);
-    list.Draw(painter, 0, 0, index);
-    return picture;
-}
 
 struct Note {
     int left, top, width, height;
@@ -173,10 +162,9 @@ void THelpForm::createPayoutPage()
         &THelpForm::fcImager61, &THelpForm::fcImager62, &THelpForm::fcImager63,
     };
 
-    // The pictures are created in name order, each at its grid place.
-    std::array<std::unique_ptr<TImageList>, 7> themes;
-    for (int c = 0; c < 7; ++c)
-        themes[c].reset(createThemeImageList(c, nullptr));
+    // The pictures are created in name order, each at its grid place; each shows the very
+    // picture the machine's cells show (opaque, so the lists' white background never shows),
+    // decoded when the page is first painted.
     for (int n = 1; n <= 63; ++n) {
         for (int r = 0; r < 9; ++r) {
             for (int c = 0; c < 7; ++c) {
@@ -184,7 +172,7 @@ void THelpForm::createPayoutPage()
                     continue;
                 auto *picture = place<TfcImager>(rmCCTabSheet1, QStringLiteral("fcImager%1").arg(n), gridLeft(c),
                                                  gridTop(r), 105, 65);
-                picture->setPicture(cellPicture(*themes[c], gridSymbol(r)));
+                picture->setDeferredPicture(QSize(105, 65), [c, r] { return themePicture(c, gridSymbol(r)); });
                 this->*pictures[n - 1] = picture;
                 m_grid[r][c] = picture;
             }
@@ -220,8 +208,12 @@ void THelpForm::createHelpPage()
     RzBackground2 = new TRzBackground(page);
     RzBackground2->setObjectName(QStringLiteral("RzBackground2"));
 
+    // Pictures of the two windows as the player first sees them, taken from the windows
+    // when the program was built and read when the page is first shown.
     fcImager64 = place<TfcImager>(page, QStringLiteral("fcImager64"), 192, 88, 485, 500);
+    fcImager64->setDeferredPicture(QSize(485, 500), [] { return loadPicture(QStringLiteral(":/windows/machine.png")); });
     fcImager65 = place<TfcImager>(page, QStringLiteral("fcImager65"), 768, 88, 119, 495);
+    fcImager65->setDeferredPicture(QSize(119, 495), [] { return loadPicture(QStringLiteral(":/windows/selector.png")); });
 
     // A disabled copy of the main window's website label, where it sits on the picture.
     Label1 = place<TLabel>(page, QStringLiteral("Label1"), 653, 571, 19, 15);
@@ -255,17 +247,11 @@ void THelpForm::createHelpPage()
 
     // A disabled copy of the main window's theme toggle, where it sits on the picture.
     fcImageBtn1 = place<TfcImageBtn>(page, QStringLiteral("fcImageBtn1"), 412, 435, 44, 11);
-    fcImageBtn1->setImage(QImage(QStringLiteral(":/art/toggle.png")));
+    fcImageBtn1->setImage(loadPicture(QStringLiteral(":/art/toggle.png")));
     QFile shape(QStringLiteral(":/art/regions/toggle.rgn"));
     if (shape.open(QIODevice::ReadOnly))
         fcImageBtn1->setRegionData(shape.readAll());
     fcImageBtn1->setEnabled(false);
 
     Memo12 = note(page, 12);
-}
-
-void THelpForm::setWindowPictures(const QImage &machine, const QImage &selector)
-{
-    fcImager64->setPicture(machine);
-    fcImager65->setPicture(selector);
 }

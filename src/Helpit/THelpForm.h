@@ -54,10 +54,6 @@ public:
     // of that theme, picture 0 in the last row.
     TfcImager *gridPicture(int row, int column) const { return m_grid[row][column]; }
 
-    // The pictures of the main window (485 x 500) and of the theme selector (119 x 495)
-    // shown on the "Help" page.
-    void setWindowPictures(const QImage &machine, const QImage &selector);
-
 private:
     void createPayoutPage();
     void createHelpPage();

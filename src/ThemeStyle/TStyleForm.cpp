@@ -1,5 +1,6 @@
 #include "ThemeStyle/TStyleForm.h"
 
+#include "runtime/Pictures.h"
 #include "widgets/RegionData.h"
 #include "widgets/TLabel.h"
 #include "widgets/TfcImageForm.h"
@@ -39,7 +40,7 @@ TfcShapeBtn *themeButton(TfcOutlookBar *bar, const char *name, int top)
     button->setRoundRectBias(25);
     button->setShadeStyle(TfcShadeStyle::fbsHighlight);
     button->setShape(TfcButtonShape::bsRect);
-    button->setGlyph(QImage(QStringLiteral(":/art/glyphs/%1.png").arg(QLatin1String(name))));
+    button->setGlyph(loadPicture(QStringLiteral(":/art/glyphs/%1.png").arg(QLatin1String(name))));
     bar->addPage(button);
     return button;
 }
@@ -78,7 +79,7 @@ void TStyleForm::createComponents()
 {
     fcImageForm1 = place<TfcImageForm>(this, "fcImageForm1", 0, 0, 119, 495);
     fcImageForm1->setAutoSize(true);
-    fcImageForm1->setPicture(QImage(QStringLiteral(":/art/selector.png")));
+    fcImageForm1->setPicture(loadPicture(QStringLiteral(":/art/selector.png")));
     fcImageForm1->setDragTolerance(5);
     fcImageForm1->setTransparentColor(clMaroon);
     fcImageForm1->setRegionData(RegionData::write(QRegion(0, 0, 119, 495)));

@@ -2,6 +2,7 @@
 
 #include "runtime/FailureReport.h"
 #include "runtime/IntConvert.h"
+#include "runtime/Pictures.h"
 #include "runtime/Random.h"
 #include "ThemeStyle/TStyleForm.h"
 #include "widgets/TImageList.h"
@@ -55,7 +56,7 @@ QFont pixelFont(const QString &family, int pixelHeight, bool bold = false)
 
 QImage art(const QString &name)
 {
-    return QImage(QStringLiteral(":/art/") + name);
+    return loadPicture(QStringLiteral(":/art/") + name);
 }
 
 QByteArray storedShape(const QString &name)

@@ -4,8 +4,11 @@
 #include "Helpit/THelpForm.h"
 #include "ThemeStyle/TStyleForm.h"
 #include "main/TForm1.h"
+#include "main/Themes.h"
+#include "platform/Fonts.h"
 #include "runtime/Application.h"
 #include "runtime/FailureReport.h"
+#include "runtime/Pictures.h"
 
 #include <QFont>
 
@@ -25,6 +28,10 @@ void preferXcbOnWayland()
 int main(int argc, char **argv)
 {
     preferXcbOnWayland();
+    // The font configuration is read and the windows' pictures are decoded on the second
+    // core while the application connects to the display and the windows are built.
+    FontConfigurationPreload fonts;
+    PicturePreload preload(startUpPictures());
     TApplication app(argc, argv);
     try {
         app.setTitle(QStringLiteral("Zorvixia"));
@@ -33,8 +40,6 @@ int main(int argc, char **argv)
         THelpForm HelpForm;
         Form1.setStyleForm(&StyleForm);
         Form1.setHelpForm(&HelpForm);
-        // The help shows pictures of the two windows exactly as the player first sees them.
-        HelpForm.setWindowPictures(Form1.grab().toImage(), StyleForm.grab().toImage());
         Form1.show();
         return app.exec();
     } catch (...) {

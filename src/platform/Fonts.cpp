@@ -2,6 +2,8 @@
 
 #include <QFont>
 
+#include <fontconfig/fontconfig.h>
+
 void installFontSubstitutions()
 {
     // A rounded display face for the machine's own lettering.
@@ -10,4 +12,16 @@ void installFontSubstitutions()
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans Condensed"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+}
+
+// Qt's font database starts from the same process-wide configuration (FcInit returns at once
+// once it is loaded); fontconfig guards its configuration for use from several threads.
+FontConfigurationPreload::FontConfigurationPreload()
+    : m_worker([] { FcInit(); })
+{
+}
+
+FontConfigurationPreload::~FontConfigurationPreload()
+{
+    m_worker.join();
 }

@@ -137,8 +137,12 @@ QRegion scanRows(const QImage &image, QRgb key)
 {
     if (image.isNull())
         return {};
-    // Straight (not premultiplied) ARGB keeps each pixel's colour whatever its alpha.
-    const QImage rgb = image.convertToFormat(QImage::Format_ARGB32);
+    // A shape is in logical pixels: a picture drawn for a finer screen is read at its
+    // logical size. Straight (not premultiplied) ARGB keeps each pixel's colour whatever its alpha.
+    const QImage logical = image.devicePixelRatio() == 1.0
+        ? image
+        : image.scaled(image.deviceIndependentSize().toSize(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QImage rgb = logical.convertToFormat(QImage::Format_ARGB32);
     const QRgb wanted = key & 0x00FFFFFFu;
     std::vector<QRect> runs;
     for (int y = 0; y < rgb.height(); ++y) {

@@ -2,8 +2,10 @@
 
 #include <QColor>
 #include <QImage>
-#include <QList>
 #include <QObject>
+
+#include <functional>
+#include <vector>
 
 class QPainter;
 
@@ -18,19 +20,29 @@ public:
     int Height() const { return m_height; }
     QColor BkColor() const { return m_bkColor; }
     void setBkColor(const QColor &color) { m_bkColor = color; }
-    int Count() const { return int(m_images.size()); }
+    int Count() const { return int(m_pictures.size()); }
 
     // Appends a picture; it is scaled to the list's size if it differs.
     void add(const QImage &image);
-    const QImage &image(int index) const { return m_images.at(index); }
+    // Appends a picture that `load` reads the first time it is drawn or asked for: a list
+    // whose pictures are never shown costs no decoding.
+    void addDeferred(std::function<QImage()> load);
+    const QImage &image(int index) const;
 
     // Draws picture `index` with its top-left at (x, y), on the list's background colour.
     // An index outside 0 .. Count() - 1 draws nothing.
     virtual void Draw(QPainter &painter, int x, int y, int index) const;
 
 private:
+    QImage fitted(const QImage &image) const;
+
+    struct Picture {
+        mutable QImage image;
+        mutable std::function<QImage()> load;
+    };
+
     int m_width;
     int m_height;
     QColor m_bkColor = Qt::white;
-    QList<QImage> m_images;
+    std::vector<Picture> m_pictures;
 };

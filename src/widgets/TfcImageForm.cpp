@@ -154,9 +154,10 @@ void TfcImageForm::setPicture(const QImage &picture)
 {
     m_picture = picture;
     if (!picture.isNull()) {
-        resize(picture.size());
+        const QSize size = picture.deviceIndependentSize().toSize();
+        resize(size);
         if (parentWidget())
-            parentWidget()->resize(picture.size());
+            parentWidget()->resize(size);
     }
     update();
 }
@@ -179,6 +180,7 @@ QRegion TfcImageForm::shapeFromPicture() const
 {
     if (m_picture.isNull())
         return QRegion();
+    // Without a transparent colour, the bottom-left pixel's colour is the one cut away.
     const QRgb key = m_transparentColor ? rgbOf(*m_transparentColor) : m_picture.pixel(0, m_picture.height() - 1);
     return ::RegionData::scanRows(m_picture, key);
 }

@@ -4,6 +4,7 @@
 #include "platform/Timers.h"
 #include "runtime/FailureReport.h"
 #include "runtime/IntConvert.h"
+#include "runtime/Pictures.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -34,7 +35,7 @@ public:
         : QWidget(owner)
         , m_owner(owner)
         , m_direction(direction)
-        , m_picture(picture)
+        , m_picture(QPixmap::fromImage(loadPicture(picture)))
     {
         setFocusPolicy(Qt::NoFocus);
         setCursor(Qt::ArrowCursor);

@@ -1,0 +1,96 @@
+#include "runtime/Pictures.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QHash>
+#include <QThread>
+
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+struct PicturePreload::State {
+    std::mutex mutex;
+    std::condition_variable decoded;
+    QHash<QString, QImage> ready;
+    QHash<QString, bool> waiting; // path -> true until the worker has decoded it
+    std::thread worker;
+};
+
+namespace {
+
+// The preload in effect, if any; set and cleared on the main thread.
+PicturePreload::State *activePreload = nullptr;
+
+// Takes a preloaded picture: true with `picture` set when `path` was preloaded.
+bool takePreloaded(const QString &path, QImage &picture)
+{
+    PicturePreload::State *state = activePreload;
+    if (!state)
+        return false;
+    std::unique_lock lock(state->mutex);
+    if (!state->waiting.contains(path) && !state->ready.contains(path))
+        return false;
+    state->decoded.wait(lock, [&] { return state->ready.contains(path); });
+    picture = state->ready.take(path);
+    state->waiting.remove(path);
+    return true;
+}
+
+QString twiceSizePath(const QString &path)
+{
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    return dot > 0 ? path.left(dot) + QStringLiteral("@2x") + path.mid(dot) : QString();
+}
+
+} // namespace
+
+QImage loadPicture(const QString &path)
+{
+    QImage preloaded;
+    const bool wasPreloaded = takePreloaded(path, preloaded);
+    if (qGuiApp && qGuiApp->devicePixelRatio() > 1.0) {
+        const QString twice = twiceSizePath(path);
+        if (!twice.isEmpty() && QFile::exists(twice)) {
+            QImage picture(twice);
+            if (!picture.isNull()) {
+                picture.setDevicePixelRatio(2.0);
+                return picture;
+            }
+        }
+    }
+    return wasPreloaded ? preloaded : QImage(path);
+}
+
+PicturePreload::PicturePreload(const QStringList &paths)
+    : m_state(std::make_shared<State>())
+{
+    for (const QString &path : paths)
+        m_state->waiting.insert(path, true);
+    // Qt takes the first thread that asks for its thread data as the program's main thread;
+    // the worker's decoding creates Qt objects, so this thread asks first.
+    (void)QThread::currentThread();
+    activePreload = m_state.get();
+    m_state->worker = std::thread([state = m_state, paths] {
+        for (const QString &path : paths) {
+            QImage picture(path);
+            std::lock_guard lock(state->mutex);
+            // A picture taken (or abandoned) before it was decoded is not kept.
+            if (state->waiting.contains(path))
+                state->ready.insert(path, std::move(picture));
+            state->decoded.notify_all();
+        }
+    });
+}
+
+PicturePreload::~PicturePreload()
+{
+    activePreload = nullptr;
+    m_state->worker.join();
+}
+
+int PicturePreload::untaken() const
+{
+    std::lock_guard lock(m_state->mutex);
+    return int(m_state->waiting.size());
+}

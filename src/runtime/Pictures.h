@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+// Reads a picture the program carries (a resource path such as ":/art/face.png"). When a
+// screen is scaled above 100 % and a twice-size drawing of it is carried beside it
+// (":/art/face@2x.png"), that one is read instead and marked with device pixel ratio 2: it
+// keeps the picture's logical size and is drawn sharp rather than enlarged. A picture that
+// a PicturePreload has decoded is taken from it instead of being decoded again.
+QImage loadPicture(const QString &path);
+
+// Decodes pictures on a worker thread while the program does other start-up work (on a
+// second core: connecting to the display, loading fonts, building windows). loadPicture of
+// a preloaded path waits for that picture if the worker has not reached it yet, and takes
+// it. The worker decodes the drawings at their plain size; on a scaled screen loadPicture
+// reads the twice-size ones itself. One preload at a time; destroying it waits for the worker
+// and drops what was not taken.
+class PicturePreload {
+public:
+    explicit PicturePreload(const QStringList &paths);
+    ~PicturePreload();
+    PicturePreload(const PicturePreload &) = delete;
+    PicturePreload &operator=(const PicturePreload &) = delete;
+
+    // How many preloaded pictures have not been taken yet.
+    int untaken() const;
+
+    struct State;
+
+private:
+    std::shared_ptr<State> m_state;
+};
