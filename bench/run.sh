@@ -62,7 +62,7 @@ if command -v pulseaudio >/dev/null && pulseaudio -D --exit-idle-time=-1 --syste
 fi
 
 mkfifo "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
 read -r -t 10 display <"$work/display" || { echo "no X server could be started" >&2; exit 1; }
 export DISPLAY=":$display"

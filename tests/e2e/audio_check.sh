@@ -121,7 +121,7 @@ record_cue "$work/cut-pull1.wav" pull1.wav --wait 800 --cut-after "$cut_after_ms
 
 echo "== the game: a press on the coin slot"
 mkfifo "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
 read -r -t 10 display <"$work/display" || { echo "FAIL: no X server"; exit 1; }
 export DISPLAY=":$display"

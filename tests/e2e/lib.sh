@@ -22,12 +22,13 @@ e2e_fail() {
 }
 
 # Starts Xvfb (1024 x 768) on a display it picks itself (so parallel checks never collide)
-# and exports DISPLAY.
+# and exports DISPLAY. -noreset: by default the server resets when its last client leaves,
+# and a client connecting during the reset (the game, just after a probe) is refused.
 e2e_start_x() {
   local fifo="$E2E_OUT/display.$$" n=""
   rm -f "$fifo"
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
   E2E_PIDS+=($!)
   read -r -t 10 n <"$fifo" || true
   rm -f "$fifo"
