@@ -76,7 +76,13 @@ void TRzAnimator::composeFrame(int index)
     const QSize size(m_imageList->Width(), m_imageList->Height());
     if (m_frame.size() != size)
         m_frame = QImage(size, QImage::Format_RGB32);
-    m_frame.fill(palette().color(backgroundRole()));
+    // The fill shows only where the picture leaves the frame uncovered: an opaque picture of
+    // the frame's size covers it all, and the fill (a palette lookup and a pass over every
+    // pixel, on every tick) is skipped.
+    const bool covered = index >= 0 && index < m_imageList->Count() && !m_imageList->image(index).hasAlphaChannel()
+        && m_imageList->image(index).deviceIndependentSize() == QSizeF(size);
+    if (!covered)
+        m_frame.fill(palette().color(backgroundRole()));
     QPainter painter(&m_frame);
     m_imageList->Draw(painter, 0, 0, index);
 }
