@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The soak: 10,000 spins of the real machine, offscreen, in the sanitizer build
 # (build-asan/, shared with scripts/sanitize.sh). Fails when a spin does not stop, a failure
-# is reported, the resident memory grows by more than the allowed slack after the first
+# is reported, the heap in use grows by more than the allowed slack after the first
 # 1,000 spins, or LeakSanitizer finds a leak at exit.
-# Usage: scripts/soak.sh [spins [slack-MiB]]   (defaults 10000 and 4)
+# Usage: scripts/soak.sh [spins [slack-KiB]]   (defaults 10000 and 256)
 set -euo pipefail
 source "$(dirname "$0")/asan-build.sh"
 asan_build --target zorvix_soak
