@@ -40,6 +40,6 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # captions are drawn in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "qt6-qpa-plugins, fonts-liberation2, fonts-dejavu-core, fonts-eurofurence")
+  "qt6-qpa-plugins, fonts-liberation2, fonts-dejavu-core, fonts-dejavu-extra, fonts-eurofurence")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, xdg-utils")
 include(CPack)

@@ -41,7 +41,9 @@
 #define ZORVIX_ASAN 1
 #endif
 #ifdef ZORVIX_ASAN
-#include <sanitizer/allocator_interface.h>
+// The sanitizer allocator's count of bytes allocated and not freed (exported by its
+// runtime; GCC ships no header that declares it).
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 #include <cstdio>
