@@ -247,10 +247,11 @@ void THelpForm::createHelpPage()
 
     // A disabled copy of the main window's theme toggle, where it sits on the picture.
     fcImageBtn1 = place<TfcImageBtn>(page, QStringLiteral("fcImageBtn1"), 412, 435, 44, 11);
-    fcImageBtn1->setImage(loadPicture(QStringLiteral(":/art/toggle.png")));
+    // The stored shape before the picture, so that the picture is not scanned for one.
     QFile shape(QStringLiteral(":/art/regions/toggle.rgn"));
     if (shape.open(QIODevice::ReadOnly))
         fcImageBtn1->setRegionData(shape.readAll());
+    fcImageBtn1->setImage(loadPicture(QStringLiteral(":/art/toggle.png")));
     fcImageBtn1->setEnabled(false);
 
     Memo12 = note(page, 12);

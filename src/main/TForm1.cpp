@@ -181,10 +181,12 @@ void TForm1::createComponents()
     Label1->setCursor(Qt::PointingHandCursor);
     Label1->setToolTip(QStringLiteral("Visit our website!"));
 
+    // The image buttons take their stored shape (or their no-shape setting) before their
+    // picture, so that no picture is scanned for a shape that the layout already carries.
     Pull2 = place<TfcImageBtn>(this, "Pull2", -24, -256, 150, 300, false);
-    Pull2->setImage(art(QStringLiteral("lever.png")));
-    Pull2->setTransparentColor(0x000000);
     Pull2->setRegionData(storedShape(QStringLiteral("lever.rgn")));
+    Pull2->setTransparentColor(0x000000);
+    Pull2->setImage(art(QStringLiteral("lever.png")));
 
     RzAnimator1 = place<TRzAnimator>(this, "RzAnimator1", 38, 82, 105, 65);
     RzAnimator2 = place<TRzAnimator>(this, "RzAnimator2", 38, 172, 105, 65);
@@ -208,8 +210,8 @@ void TForm1::createComponents()
     MediaPlayer1->setFileName(QStringLiteral("C:\\zorvix\\insertcoin.au"));
 
     Coin = place<TfcImageBtn>(this, "Coin", 86, 11, 43, 43, false);
-    Coin->setImage(art(QStringLiteral("coin.png")));
     Coin->setTransparentColor(TfcImageBtn::NoShape);
+    Coin->setImage(art(QStringLiteral("coin.png")));
 
     Bet = place<TrmSpinEdit>(this, "Bet", 40, 400, 100, 30);
     Bet->setValue(50);
@@ -231,16 +233,16 @@ void TForm1::createComponents()
     BetMax = bitmapButton(this, "BetMax", 40, 458, 98, 34, QStringLiteral("betmax"));
 
     coinslot = place<TfcImageBtn>(this, "coinslot", 324, 8, 133, 57);
+    coinslot->setRegionData(storedShape(QStringLiteral("coinslot.rgn")));
     coinslot->setImage(art(QStringLiteral("coinslot.png")));
     coinslot->setImageDown(coinslot->Image());
-    coinslot->setRegionData(storedShape(QStringLiteral("coinslot.rgn")));
     coinslot->setCursor(Qt::PointingHandCursor);
 
     Help = bitmapButton(this, "Help", 349, 455, 97, 36, QStringLiteral("help"));
 
     fcImageBtn1 = place<TfcImageBtn>(this, "fcImageBtn1", 220, 347, 44, 11);
-    fcImageBtn1->setImage(art(QStringLiteral("toggle.png")));
     fcImageBtn1->setRegionData(storedShape(QStringLiteral("toggle.rgn")));
+    fcImageBtn1->setImage(art(QStringLiteral("toggle.png")));
 
     ImageList0 = createThemeImageList(0, this);
     Timer2 = new TTimer(this);
