@@ -135,8 +135,7 @@ int runChild(int argc, char **argv, const std::string &kind, int64_t spawnedNs)
     Phases phases;
     if (kind == "game") {
         // As the program body does it.
-        FontConfigurationPreload fonts;
-        PicturePreload preload(startUpPictures());
+        PicturePreload preload(startUpPictures(), loadFontConfiguration);
         TApplication app(argc, argv);
         phases.mark("application");
         app.setTitle(QStringLiteral("Zorvixia"));

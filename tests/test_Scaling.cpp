@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 namespace {
 
 bool scaled() { return qGuiApp->devicePixelRatio() > 1.0; }
@@ -55,14 +57,17 @@ TEST(Scaling, TheMachineDrawsTheArtMadeForItsScreenAtItsLogicalSize)
     EXPECT_EQ(pixelsOf(form.BetMax), artForScreen(QStringLiteral("buttons/betmax_up")));
 }
 
-TEST(PicturePreload, GivesEachPictureOnceAsDecodedDirectly)
+TEST(PicturePreload, RunsItsFirstJobThenGivesEachPictureOnceAsDecodedDirectly)
 {
     const QString face = QStringLiteral(":/art/face.png");
     const QString coin = QStringLiteral(":/art/coin.png");
-    PicturePreload preload({ face, coin });
+    std::atomic<bool> firstJobRan = false;
+    PicturePreload preload({ face, coin }, [&] { firstJobRan = true; });
     EXPECT_EQ(preload.untaken(), 2);
     const QImage first = loadPicture(face);
     EXPECT_EQ(preload.untaken(), 1);
+    // The worker's other start-up work runs before its pictures.
+    EXPECT_TRUE(firstJobRan);
     if (!scaled()) {
         EXPECT_EQ(first, QImage(face));
     }

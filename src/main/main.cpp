@@ -30,8 +30,7 @@ int main(int argc, char **argv)
     preferXcbOnWayland();
     // The font configuration is read and the windows' pictures are decoded on the second
     // core while the application connects to the display and the windows are built.
-    FontConfigurationPreload fonts;
-    PicturePreload preload(startUpPictures());
+    PicturePreload preload(startUpPictures(), loadFontConfiguration);
     TApplication app(argc, argv);
     try {
         app.setTitle(QStringLiteral("Zorvixia"));

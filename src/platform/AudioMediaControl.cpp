@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -63,10 +64,9 @@ qint16 toInt16(float sample)
 // releases the stream at once, cutting the sound off.
 class AudioDevice final : public MediaDevice {
 public:
-    AudioDevice(QByteArray pcm, const QAudioFormat &format, const QAudioDevice &output)
+    AudioDevice(QByteArray pcm, const QAudioFormat &format)
         : m_pcm(std::move(pcm))
         , m_format(format)
-        , m_output(output)
     {
         m_feedTimer.setInterval(kFeedIntervalMs);
         QObject::connect(&m_feedTimer, &QTimer::timeout, [this] { feed(); });
@@ -82,11 +82,15 @@ public:
         // A file without samples has nothing to sound: it is at its end at once.
         if (m_pcm.isEmpty())
             return AudioPlayStarted;
-        if (m_output.isNull())
+        // The output is looked up at the first play, not at open: the coin sound is opened
+        // while the game starts, and connecting to the sound server would hold that up.
+        if (!m_output)
+            m_output = QMediaDevices::defaultAudioOutput();
+        if (m_output->isNull())
             return AudioNoOutput;
 
         const qsizetype requestedBuffer = m_format.bytesForDuration(qint64(kOutputBufferMs) * 1000);
-        m_sink = new QAudioSink(m_output, m_format);
+        m_sink = new QAudioSink(*m_output, m_format);
         m_sink->setBufferSize(requestedBuffer);
         m_stream = m_sink->start();
         if (!m_stream || m_sink->error() != QAudio::NoError) {
@@ -176,7 +180,7 @@ private:
 
     QByteArray m_pcm;
     QAudioFormat m_format;
-    QAudioDevice m_output;
+    std::optional<QAudioDevice> m_output;
     QAudioSink *m_sink = nullptr;
     QIODevice *m_stream = nullptr; // owned by m_sink
     qsizetype m_position = 0;      // bytes handed to the output, samples then silence
@@ -270,6 +274,5 @@ std::unique_ptr<MediaDevice> AudioMediaControl::open(const QString &fileName, QS
     format.setSampleRate(sound.sampleRate);
     format.setChannelCount(sound.channels);
     format.setSampleFormat(QAudioFormat::Int16);
-    // Looking the output up here keeps the audio system's start-up out of play().
-    return std::make_unique<AudioDevice>(std::move(sound.pcm), format, QMediaDevices::defaultAudioOutput());
+    return std::make_unique<AudioDevice>(std::move(sound.pcm), format);
 }

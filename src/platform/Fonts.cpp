@@ -14,14 +14,9 @@ void installFontSubstitutions()
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
 }
 
-// Qt's font database starts from the same process-wide configuration (FcInit returns at once
-// once it is loaded); fontconfig guards its configuration for use from several threads.
-FontConfigurationPreload::FontConfigurationPreload()
-    : m_worker([] { FcInit(); })
+// fontconfig guards its configuration for use from several threads; FcInit returns at once
+// once it is loaded, as it is when Qt calls it.
+void loadFontConfiguration()
 {
-}
-
-FontConfigurationPreload::~FontConfigurationPreload()
-{
-    m_worker.join();
+    FcInit();
 }

@@ -5,18 +5,7 @@
 // look-alikes whatever the desktop has.
 void installFontSubstitutions();
 
-#include <thread>
-
-// Reads the system's font configuration on a worker thread, so that the first caption drawn
-// does not wait for it (on a second core, while the application connects to the display).
-// Destroying it waits for the worker.
-class FontConfigurationPreload {
-public:
-    FontConfigurationPreload();
-    ~FontConfigurationPreload();
-    FontConfigurationPreload(const FontConfigurationPreload &) = delete;
-    FontConfigurationPreload &operator=(const FontConfigurationPreload &) = delete;
-
-private:
-    std::thread m_worker;
-};
+// Reads the system's font configuration (fontconfig's), which Qt's font database then starts
+// from at once instead of reading it when the first caption is drawn. Safe on any thread:
+// the program body runs it on its start-up worker.
+void loadFontConfiguration();

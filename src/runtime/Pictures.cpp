@@ -62,7 +62,7 @@ QImage loadPicture(const QString &path)
     return wasPreloaded ? preloaded : QImage(path);
 }
 
-PicturePreload::PicturePreload(const QStringList &paths)
+PicturePreload::PicturePreload(const QStringList &paths, std::function<void()> first)
     : m_state(std::make_shared<State>())
 {
     for (const QString &path : paths)
@@ -71,7 +71,9 @@ PicturePreload::PicturePreload(const QStringList &paths)
     // the worker's decoding creates Qt objects, so this thread asks first.
     (void)QThread::currentThread();
     activePreload = m_state.get();
-    m_state->worker = std::thread([state = m_state, paths] {
+    m_state->worker = std::thread([state = m_state, paths, first = std::move(first)] {
+        if (first)
+            first();
         for (const QString &path : paths) {
             QImage picture(path);
             std::lock_guard lock(state->mutex);

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 // Reads a picture the program carries (a resource path such as ":/art/face.png"). When a
@@ -14,14 +15,15 @@
 QImage loadPicture(const QString &path);
 
 // Decodes pictures on a worker thread while the program does other start-up work (on a
-// second core: connecting to the display, loading fonts, building windows). loadPicture of
+// second core: connecting to the display, building windows), after any other start-up work
+// handed to the same worker (`first`). loadPicture of
 // a preloaded path waits for that picture if the worker has not reached it yet, and takes
 // it. The worker decodes the drawings at their plain size; on a scaled screen loadPicture
 // reads the twice-size ones itself. One preload at a time; destroying it waits for the worker
 // and drops what was not taken.
 class PicturePreload {
 public:
-    explicit PicturePreload(const QStringList &paths);
+    explicit PicturePreload(const QStringList &paths, std::function<void()> first = {});
     ~PicturePreload();
     PicturePreload(const PicturePreload &) = delete;
     PicturePreload &operator=(const PicturePreload &) = delete;
