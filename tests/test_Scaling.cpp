@@ -55,6 +55,10 @@ TEST(Scaling, TheMachineDrawsTheArtMadeForItsScreenAtItsLogicalSize)
     EXPECT_EQ(pixelsOf(form.fcImageForm1), artForScreen(QStringLiteral("face")));
     EXPECT_EQ(pixelsOf(form.Pull), artForScreen(QStringLiteral("buttons/spin_up")));
     EXPECT_EQ(pixelsOf(form.BetMax), artForScreen(QStringLiteral("buttons/betmax_up")));
+    // The cells: the fruit theme's pictures 0 and 8, as drawn for this screen.
+    EXPECT_EQ(form.RzAnimator1->size(), QSize(105, 65));
+    EXPECT_EQ(pixelsOf(form.RzAnimator1), artForScreen(QStringLiteral("themes/1/0")));
+    EXPECT_EQ(pixelsOf(form.RzAnimator9), artForScreen(QStringLiteral("themes/1/8")));
 }
 
 TEST(PicturePreload, RunsItsFirstJobThenGivesEachPictureOnceAsDecodedDirectly)

@@ -14,6 +14,7 @@
 #include "widgets/TrmCCPageControl.h"
 #include "widgets/TrmCCTabSheet.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QTest>
 
@@ -99,9 +100,12 @@ TEST(THelpForm, PayoutGridShowsEveryThemeInMultiplierOrder)
             EXPECT_EQ(picture->parentWidget(), form.rmCCTabSheet1);
             EXPECT_EQ(picture->geometry(), QRect(16 + 112 * c, r < 8 ? 16 + 72 * r : 591, 105, 65));
 
-            // The very picture the cells show for that theme and symbol, on the list's white.
+            // The very picture the cells show for that theme and symbol, on the list's white,
+            // at the screen's pixel density.
             const int symbol = r < 8 ? r + 1 : 0;
-            QImage expected(105, 65, QImage::Format_RGB32);
+            const qreal density = qGuiApp->devicePixelRatio();
+            QImage expected(QSize(105, 65) * density, QImage::Format_RGB32);
+            expected.setDevicePixelRatio(density);
             expected.fill(Qt::white);
             QPainter painter(&expected);
             theme->Draw(painter, 0, 0, symbol);

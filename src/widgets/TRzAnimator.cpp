@@ -73,9 +73,14 @@ void TRzAnimator::updateTimer()
 
 void TRzAnimator::composeFrame(int index)
 {
+    // The frame has the screen's pixel density, so that pictures drawn for a scaled screen
+    // keep their detail; its size in logical pixels is the list's.
     const QSize size(m_imageList->Width(), m_imageList->Height());
-    if (m_frame.size() != size)
-        m_frame = QImage(size, QImage::Format_RGB32);
+    const qreal ratio = devicePixelRatioF();
+    if (m_frame.deviceIndependentSize() != QSizeF(size) || m_frame.devicePixelRatio() != ratio) {
+        m_frame = QImage(size * ratio, QImage::Format_RGB32);
+        m_frame.setDevicePixelRatio(ratio);
+    }
     // The fill shows only where the picture leaves the frame uncovered: an opaque picture of
     // the frame's size covers it all, and the fill (a palette lookup and a pass over every
     // pixel, on every tick) is skipped.

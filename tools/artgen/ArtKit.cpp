@@ -45,21 +45,37 @@ QFont labelFont(int pixelSize, bool bold)
     return font;
 }
 
+namespace {
+int currentScale = 1;
+} // namespace
+
+void setScale(int scale)
+{
+    currentScale = scale;
+}
+
+int scale()
+{
+    return currentScale;
+}
+
 QImage canvas(int width, int height)
 {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(width * currentScale, height * currentScale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(currentScale);
     image.fill(Qt::transparent);
     return image;
 }
 
 QImage emoji(const QString &text, int pixelSize)
 {
-    const int side = pixelSize * 2;
-    QImage image = canvas(side, side);
+    const int side = pixelSize * 2 * currentScale;
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
     {
         QPainter painter(&image);
         QFont font(kEmojiFamily);
-        font.setPixelSize(pixelSize);
+        font.setPixelSize(pixelSize * currentScale);
         painter.setFont(font);
         painter.drawText(QRect(0, 0, side, side), Qt::AlignCenter, text);
     }
@@ -73,9 +89,10 @@ QImage emoji(const QString &text, int pixelSize)
                 top = std::min(top, y);
                 bottom = std::max(bottom, y);
             }
-    if (right < 0)
-        return image;
-    return image.copy(left, top, right - left + 1, bottom - top + 1);
+    if (right >= 0)
+        image = image.copy(left, top, right - left + 1, bottom - top + 1);
+    image.setDevicePixelRatio(currentScale);
+    return image;
 }
 
 void place(QPainter &painter, const QImage &subject, QPointF centre, double height, bool mirror)
@@ -115,8 +132,9 @@ double lightnessOf(QRgb px)
 void tint(QImage &image, const QColor &target, const QPainterPath &region, double keepBelow,
           double contrast)
 {
+    const double ratio = image.devicePixelRatio();
     auto inside = [&](int x, int y) {
-        return region.isEmpty() || region.contains(QPointF(x + 0.5, y + 0.5));
+        return region.isEmpty() || region.contains(QPointF((x + 0.5) / ratio, (y + 0.5) / ratio));
     };
     double sum = 0, weight = 0;
     mapPixels(image, [&](QRgb px, int x, int y) {
@@ -213,6 +231,7 @@ double fbm(double x, double y, std::uint32_t seed, int octaves)
 QImage onBackground(const QImage &subject, const QColor &background)
 {
     QImage out(subject.size(), QImage::Format_RGB32);
+    out.setDevicePixelRatio(subject.devicePixelRatio());
     out.fill(background);
     QPainter painter(&out);
     painter.drawImage(0, 0, subject);

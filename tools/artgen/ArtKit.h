@@ -25,10 +25,18 @@ QString checkFonts();
 QFont displayFont(int pixelSize);          // bold display lettering
 QFont labelFont(int pixelSize, bool bold); // plain labels
 
-// A transparent ARGB canvas of the given size.
+// The device pixels per picture pixel that canvases and emoji subjects are drawn at: 1, or
+// 2 for the twice-size drawings of screens scaled to 200 %. Both carry it as their device
+// pixel ratio, so drawing code works in picture pixels at either scale; code that walks
+// pixels sees device pixels.
+void setScale(int scale);
+int scale();
+
+// A transparent ARGB canvas of the given size (in picture pixels, at the current scale).
 QImage canvas(int width, int height);
 
-// An emoji drawn at the given pixel size, cropped to its visible pixels (straight ARGB).
+// An emoji drawn at the given pixel size (times the current scale), cropped to its visible
+// pixels (straight ARGB).
 QImage emoji(const QString &text, int pixelSize = 64);
 
 // Draws a subject scaled to the given height with its centre at centre, optionally
@@ -39,7 +47,7 @@ void place(QPainter &painter, const QImage &subject, QPointF centre, double heig
 // Applies fn to every pixel whose alpha is not zero (straight ARGB in and out).
 void mapPixels(QImage &image, const std::function<QRgb(QRgb, int x, int y)> &fn);
 
-// Recolours the pixels inside region (all pixels when region is empty) to target's hue
+// Recolours the pixels inside region (in picture pixels; all pixels when region is empty) to target's hue
 // and saturation; their lightness is shifted so that their mean lands on target's,
 // keeping the shading. Pixels darker than keepBelow (0..1) are left alone (eyes, outlines).
 void tint(QImage &image, const QColor &target, const QPainterPath &region = {},

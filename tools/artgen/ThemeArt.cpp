@@ -23,10 +23,15 @@ constexpr double kPi = std::numbers::pi;
 // A region of a subject given in fractions of its width and height.
 QPainterPath ellipseIn(const QImage &img, double cx, double cy, double rx, double ry)
 {
+    const QSizeF size = img.deviceIndependentSize();
     QPainterPath path;
-    path.addEllipse(QPointF(cx * img.width(), cy * img.height()), rx * img.width(), ry * img.height());
+    path.addEllipse(QPointF(cx * size.width(), cy * size.height()), rx * size.width(), ry * size.height());
     return path;
 }
+
+// A picture's size in picture pixels (its device pixels over the scale it was drawn at).
+double widthOf(const QImage &img) { return img.deviceIndependentSize().width(); }
+double heightOf(const QImage &img) { return img.deviceIndependentSize().height(); }
 
 struct Cell {
     QImage image = canvas(kWidth, kHeight);
@@ -101,7 +106,7 @@ std::array<QImage, kSymbolCount> birds()
         QPainter b(&bird);
         b.setRenderHint(QPainter::Antialiasing);
         QPainterPath beak;
-        const double w = bird.width(), h = bird.height();
+        const double w = widthOf(bird), h = heightOf(bird);
         beak.moveTo(0.17 * w, 0.20 * h);
         beak.quadTo(-0.02 * w, 0.28 * h, 0.0 * w, 0.38 * h);
         beak.quadTo(0.08 * w, 0.47 * h, 0.19 * w, 0.44 * h);
@@ -129,7 +134,7 @@ std::array<QImage, kSymbolCount> birds()
         QImage bird = blueBird();
         recolourBird(bird, QColor::fromHsl(50, 245, 128), 0.06);
         paintAtop(bird, [&](QPainter &p) {
-            const double w = bird.width(), h = bird.height();
+            const double w = widthOf(bird), h = heightOf(bird);
             p.setPen(QPen(QColor(20, 20, 20), 2.6, Qt::SolidLine, Qt::RoundCap));
             for (int i = 0; i < 4; ++i) {
                 const double y = 0.50 + i * 0.075;
@@ -152,7 +157,7 @@ std::array<QImage, kSymbolCount> birds()
             p.fillPath(ellipseIn(bird, 0.06, 0.33, 0.09, 0.07), QColor(214, 30, 36));
             p.setBrush(Qt::white);
             p.setPen(Qt::NoPen);
-            p.drawEllipse(QPointF(0.27 * bird.width(), 0.25 * bird.height()), 1.6, 1.6);
+            p.drawEllipse(QPointF(0.27 * widthOf(bird), 0.25 * heightOf(bird)), 1.6, 1.6);
         });
         Cell c;
         twig(c.painter, QPointF(18, 60), QPointF(88, 60), 3.5);
@@ -174,15 +179,15 @@ std::array<QImage, kSymbolCount> birds()
             p.fillPath(ellipseIn(bird, 0.28, 0.24, 0.25, 0.22), QColor(34, 30, 40));
             p.fillPath(ellipseIn(bird, 0.30, 0.55, 0.20, 0.14), QColor(222, 40, 30));
             p.setBrush(Qt::white);
-            p.drawEllipse(QPointF(0.24 * bird.width(), 0.22 * bird.height()), 1.7, 1.7);
+            p.drawEllipse(QPointF(0.24 * widthOf(bird), 0.22 * heightOf(bird)), 1.7, 1.7);
         });
         // The chick's beak, repainted over the dark head.
         QPainter b(&bird);
         b.setRenderHint(QPainter::Antialiasing);
         QPainterPath beak;
-        beak.moveTo(0.10 * bird.width(), 0.25 * bird.height());
-        beak.lineTo(-0.0 * bird.width(), 0.32 * bird.height());
-        beak.lineTo(0.11 * bird.width(), 0.36 * bird.height());
+        beak.moveTo(0.10 * widthOf(bird), 0.25 * heightOf(bird));
+        beak.lineTo(-0.0 * widthOf(bird), 0.32 * heightOf(bird));
+        beak.lineTo(0.11 * widthOf(bird), 0.36 * heightOf(bird));
         beak.closeSubpath();
         b.fillPath(beak, QColor(250, 160, 30));
         b.end();
@@ -232,7 +237,7 @@ std::array<QImage, kSymbolCount> birds()
         paintAtop(bird, [&](QPainter &p) {
             p.fillPath(ellipseIn(bird, 0.25, 0.24, 0.19, 0.19), QColor(150, 150, 156));
             p.setBrush(Qt::black);
-            p.drawEllipse(QPointF(0.24 * bird.width(), 0.22 * bird.height()), 2.2, 2.2);
+            p.drawEllipse(QPointF(0.24 * widthOf(bird), 0.22 * heightOf(bird)), 2.2, 2.2);
         });
         Cell c;
         c.painter.setPen(Qt::NoPen);
@@ -245,7 +250,7 @@ std::array<QImage, kSymbolCount> birds()
         QImage bird = blueBird();
         recolourBird(bird, QColor::fromHsl(28, 230, 120), 0.0);
         paintAtop(bird, [&](QPainter &p) {
-            const double w = bird.width(), h = bird.height();
+            const double w = widthOf(bird), h = heightOf(bird);
             p.setPen(QPen(QColor(110, 50, 10), 2.0, Qt::SolidLine, Qt::RoundCap));
             for (int i = 0; i < 7; ++i) {
                 const double x = 0.32 + (i % 4) * 0.12, y = 0.48 + (i / 4) * 0.16 + (i % 2) * 0.05;
@@ -798,7 +803,7 @@ void patches(QImage &skull, const QColor &colour, std::uint32_t seed)
             QColor c = colour;
             c.setAlpha(150);
             p.setBrush(c);
-            p.drawEllipse(QPointF(rng.uniform(0.15, 0.85) * skull.width(), rng.uniform(0.1, 0.5) * skull.height()),
+            p.drawEllipse(QPointF(rng.uniform(0.15, 0.85) * widthOf(skull), rng.uniform(0.1, 0.5) * heightOf(skull)),
                           rng.uniform(3, 7), rng.uniform(2.5, 5));
         }
     });
@@ -816,7 +821,7 @@ QImage apeSkull(const QColor &colour)
     p.save();
     p.translate(52.5, 25);
     p.scale(1.22, 0.72);
-    p.drawImage(QRectF(-skull.width() / 2.0, -skull.height() / 2.0, skull.width(), skull.height()), skull);
+    p.drawImage(QRectF(-widthOf(skull) / 2.0, -heightOf(skull) / 2.0, widthOf(skull), heightOf(skull)), skull);
     p.restore();
     // The muzzle, over the lower face: wide, rounded, reaching down to the jaw.
     QPainterPath muzzle;
@@ -929,7 +934,7 @@ std::array<QImage, kSymbolCount> skulls()
     {   // 4: dark, weathered grey skull.
         QImage skull = tintedSkull(QColor(96, 96, 100));
         mapPixels(skull, [](QRgb px, int x, int y) {
-            const double n = 0.75 + 0.5 * fbm(x / 3.0, y / 3.0, 404);
+            const double n = 0.75 + 0.5 * fbm(x / (3.0 * scale()), y / (3.0 * scale()), 404);
             return qRgba(std::min(255, int(qRed(px) * n)), std::min(255, int(qGreen(px) * n)),
                          std::min(255, int(qBlue(px) * n)), qAlpha(px));
         });
@@ -969,7 +974,7 @@ std::array<QImage, kSymbolCount> skulls()
     {   // 8: brown fossil skull.
         QImage skull = tintedSkull(QColor(130, 88, 50));
         mapPixels(skull, [](QRgb px, int x, int y) {
-            const double n = 0.7 + 0.6 * fbm(x / 2.5, y / 2.5, 808);
+            const double n = 0.7 + 0.6 * fbm(x / (2.5 * scale()), y / (2.5 * scale()), 808);
             const double speck = hash01(x, y, 809) < 0.08 ? 0.6 : 1.0;
             const double k = n * speck;
             return qRgba(std::min(255, int(qRed(px) * k)), std::min(255, int(qGreen(px) * k)),
@@ -1062,12 +1067,16 @@ QImage rock(const RockSpec &s)
         m.setRenderHint(QPainter::Antialiasing);
         m.fillPath(outline, Qt::white);
     }
-    QImage face(kWidth, kHeight, QImage::Format_ARGB32);
+    // The texture is computed for every device pixel at its place in picture pixels.
+    const int deviceScale = scale();
+    QImage face(kWidth * deviceScale, kHeight * deviceScale, QImage::Format_ARGB32);
+    face.setDevicePixelRatio(deviceScale);
     face.fill(Qt::transparent);
     const double ca = std::cos(s.streakAngle), sa = std::sin(s.streakAngle);
-    for (int y = 0; y < kHeight; ++y)
-        for (int x = 0; x < kWidth; ++x) {
-            const int alpha = qAlpha(mask.pixel(x, y));
+    for (int py = 0; py < face.height(); ++py)
+        for (int px = 0; px < face.width(); ++px) {
+            const double x = double(px) / deviceScale, y = double(py) / deviceScale;
+            const int alpha = qAlpha(mask.pixel(px, py));
             if (alpha == 0)
                 continue;
             const double mix = std::clamp((fbm(x / 14.0, y / 14.0, s.seed + 7) - 0.3) * 2.2, 0.0, 1.0);
@@ -1099,13 +1108,13 @@ QImage rock(const RockSpec &s)
                     blend(sp.colour, std::clamp((sp.density - n) / sp.density * 3.0, 0.0, 1.0));
             }
             // Fine grain and lighting from the upper left.
-            const double grain = 1 + s.grain * (hash01(x, y, s.seed + 99) - 0.5);
+            const double grain = 1 + s.grain * (hash01(px, py, s.seed + 99) - 0.5);
             const double nx = (x - centre.x()) / s.rx, ny = (y - centre.y()) / s.ry;
             double light = 1.05 - 0.22 * (nx * 0.6 + ny * 0.8);
             if (!s.slab)
                 light *= 1 - 0.35 * std::pow(std::min(1.0, nx * nx + ny * ny), 2);
             const double k = grain * light;
-            face.setPixel(x, y, qRgba(std::clamp(int(r * k * 255), 0, 255), std::clamp(int(g * k * 255), 0, 255),
+            face.setPixel(px, py, qRgba(std::clamp(int(r * k * 255), 0, 255), std::clamp(int(g * k * 255), 0, 255),
                                       std::clamp(int(b * k * 255), 0, 255), alpha));
         }
     p.drawImage(0, 0, face);

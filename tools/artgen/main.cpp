@@ -83,12 +83,22 @@ bool hasColour(const QImage &image, QRgb colour, QPoint except = QPoint(-1, -1))
 
 void writeThemes(Writer &out)
 {
-    for (int theme = 0; theme < ThemeArt::kThemeCount; ++theme) {
-        const auto subjects = ThemeArt::subjects(theme);
-        for (int i = 0; i < ThemeArt::kSymbolCount; ++i)
-            out.image(QStringLiteral("themes/%1/%2.png").arg(theme).arg(i),
-                      ArtKit::onBackground(subjects[i], ThemeArt::background(theme)));
+    // Each picture at its size and, for screens at 200 %, drawn again at twice the size.
+    for (const int scale : { 1, 2 }) {
+        ArtKit::setScale(scale);
+        const QString suffix = scale == 1 ? QString() : QStringLiteral("@2x");
+        for (int theme = 0; theme < ThemeArt::kThemeCount; ++theme) {
+            const auto subjects = ThemeArt::subjects(theme);
+            for (int i = 0; i < ThemeArt::kSymbolCount; ++i) {
+                QImage picture = ArtKit::onBackground(subjects[i], ThemeArt::background(theme));
+                picture.setDevicePixelRatio(1.0);
+                require(picture.size() == QSize(ThemeArt::kWidth, ThemeArt::kHeight) * scale,
+                        QStringLiteral("theme %1 picture %2 has the wrong size").arg(theme).arg(i));
+                out.image(QStringLiteral("themes/%1/%2%3.png").arg(theme).arg(i).arg(suffix), picture);
+            }
+        }
     }
+    ArtKit::setScale(1);
     for (const ThemeArt::Glyph &glyph : ThemeArt::glyphs()) {
         const QImage subject = ThemeArt::subjects(glyph.theme)[glyph.symbol].convertToFormat(QImage::Format_ARGB32);
         // The subject's smoothed edges are blended against the button face the glyph is drawn
