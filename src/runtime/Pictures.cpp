@@ -12,8 +12,9 @@
 struct PicturePreload::State {
     std::mutex mutex;
     std::condition_variable decoded;
-    QHash<QString, QImage> ready;
-    QHash<QString, bool> waiting; // path -> true until the worker has decoded it
+    QHash<QString, QImage> ready;   // decoded by the worker, not taken yet
+    QHash<QString, bool> waiting;   // preloaded paths not taken yet (decoded or not)
+    QString decoding;               // the path the worker is decoding now
     std::thread worker;
 };
 
@@ -22,18 +23,22 @@ namespace {
 // The preload in effect, if any; set and cleared on the main thread.
 PicturePreload::State *activePreload = nullptr;
 
-// Takes a preloaded picture: true with `picture` set when `path` was preloaded.
+// Takes a preloaded picture: true with `picture` set when the worker has decoded `path` (or
+// is decoding it, which is then waited for). A path the worker has not reached yet is taken
+// off its list, and false tells the caller to decode it itself rather than wait.
 bool takePreloaded(const QString &path, QImage &picture)
 {
     PicturePreload::State *state = activePreload;
     if (!state)
         return false;
     std::unique_lock lock(state->mutex);
-    if (!state->waiting.contains(path) && !state->ready.contains(path))
+    if (!state->waiting.remove(path))
         return false;
-    state->decoded.wait(lock, [&] { return state->ready.contains(path); });
+    if (state->decoding == path)
+        state->decoded.wait(lock, [&] { return state->ready.contains(path); });
+    if (!state->ready.contains(path))
+        return false;
     picture = state->ready.take(path);
-    state->waiting.remove(path);
     return true;
 }
 
@@ -75,11 +80,17 @@ PicturePreload::PicturePreload(const QStringList &paths, std::function<void()> f
         if (first)
             first();
         for (const QString &path : paths) {
+            {
+                std::lock_guard lock(state->mutex);
+                // Taken before the worker got to it: the taker decoded it.
+                if (!state->waiting.contains(path))
+                    continue;
+                state->decoding = path;
+            }
             QImage picture(path);
             std::lock_guard lock(state->mutex);
-            // A picture taken (or abandoned) before it was decoded is not kept.
-            if (state->waiting.contains(path))
-                state->ready.insert(path, std::move(picture));
+            state->decoding.clear();
+            state->ready.insert(path, std::move(picture));
             state->decoded.notify_all();
         }
     });

@@ -16,11 +16,12 @@ QImage loadPicture(const QString &path);
 
 // Decodes pictures on a worker thread while the program does other start-up work (on a
 // second core: connecting to the display, building windows), after any other start-up work
-// handed to the same worker (`first`). loadPicture of
-// a preloaded path waits for that picture if the worker has not reached it yet, and takes
-// it. The worker decodes the drawings at their plain size; on a scaled screen loadPicture
-// reads the twice-size ones itself. One preload at a time; destroying it waits for the worker
-// and drops what was not taken.
+// handed to the same worker (`first`). loadPicture of a preloaded path takes the picture
+// when the worker has decoded it, waits when the worker is decoding it, and decodes it itself
+// when the worker has not reached it yet (so nothing waits on the worker's order). The worker
+// decodes the drawings at their plain size; on a scaled screen loadPicture reads the
+// twice-size ones itself. One preload at a time; destroying it waits for the worker and drops
+// what was not taken.
 class PicturePreload {
 public:
     explicit PicturePreload(const QStringList &paths, std::function<void()> first = {});
