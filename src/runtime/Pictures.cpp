@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
+#include <QSet>
 #include <QThread>
 
 #include <condition_variable>
@@ -13,7 +14,7 @@ struct PicturePreload::State {
     std::mutex mutex;
     std::condition_variable decoded;
     QHash<QString, QImage> ready;   // decoded by the worker, not taken yet
-    QHash<QString, bool> waiting;   // preloaded paths not taken yet (decoded or not)
+    QSet<QString> waiting;          // preloaded paths not taken yet (decoded or not)
     QString decoding;               // the path the worker is decoding now
     std::thread worker;
 };
@@ -71,7 +72,7 @@ PicturePreload::PicturePreload(const QStringList &paths, std::function<void()> f
     : m_state(std::make_shared<State>())
 {
     for (const QString &path : paths)
-        m_state->waiting.insert(path, true);
+        m_state->waiting.insert(path);
     // Qt takes the first thread that asks for its thread data as the program's main thread;
     // the worker's decoding creates Qt objects, so this thread asks first.
     (void)QThread::currentThread();
