@@ -151,6 +151,20 @@ TEST(RegionData, ScanRowsUnitesRunsThatDifferFromKeyIgnoringAlpha)
     EXPECT_TRUE(RegionData::scanRows(plain, qRgb(1, 2, 3)).isEmpty());
 }
 
+TEST(RegionData, ATwiceSizePictureGivesItsShapeInLogicalPixels)
+{
+    // The same drawing at 1x and at 2x (device pixel ratio 2): one shape.
+    const QRgb key = qRgb(0, 0, 0);
+    QImage plain(6, 4, QImage::Format_RGB32);
+    plain.fill(key);
+    plain.setPixel(1, 1, qRgb(255, 255, 255));
+    plain.setPixel(4, 2, qRgb(255, 255, 255));
+    QImage twice = plain.scaled(12, 8);
+    twice.setDevicePixelRatio(2.0);
+    EXPECT_EQ(RegionData::scanRows(twice, key), RegionData::scanRows(plain, key));
+    EXPECT_EQ(RegionData::scanRows(twice, key), QRegion(1, 1, 1, 1) + QRegion(4, 2, 1, 1));
+}
+
 TEST(RegionData, ScannedShapeSurvivesTheStoredBlock)
 {
     // A ring: rows with two runs, like an outline around a hole.

@@ -2,7 +2,6 @@
 
 #include "main/Themes.h"
 #include "runtime/Pictures.h"
-#include "widgets/TImageList.h"
 #include "widgets/TLabel.h"
 #include "widgets/TMemo.h"
 #include "widgets/TRzBackground.h"
@@ -14,9 +13,6 @@
 #include "widgets/TrmCCTabSheet.h"
 
 #include <QFile>
-#include <QPainter>
-
-#include <memory>
 
 namespace {
 
