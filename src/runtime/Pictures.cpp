@@ -1,5 +1,7 @@
 #include "runtime/Pictures.h"
 
+#include "platform/Scheduling.h"
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
@@ -78,6 +80,11 @@ PicturePreload::PicturePreload(const QStringList &paths, std::function<void()> f
     (void)QThread::currentThread();
     activePreload = m_state.get();
     m_state->worker = std::thread([state = m_state, paths, first = std::move(first)] {
+        // The worker uses only a core that is idle: competing with the application's
+        // connection to the display (and the display server) would slow the start-up down
+        // more than the worker speeds it up, and whatever it has not reached when asked for
+        // is decoded by the one who asks.
+        runOnlyWhenIdle();
         if (first)
             first();
         for (const QString &path : paths) {
