@@ -10,6 +10,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
+source "$root/scripts/private-pulse.sh"
 build=$root/build
 bench=$build/bench
 stops=1000000
@@ -25,40 +26,22 @@ cmake --build "$build" --target odds reel_timing startup cue_start cues >/dev/nu
 work=$(mktemp -d)
 xvfb_pid=
 silence_pid=
-pulse_started=
 cleanup() {
     set +e
     [[ -n $silence_pid ]] && kill "$silence_pid" 2>/dev/null && wait "$silence_pid" 2>/dev/null
     [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    if [[ -n $pulse_started ]]; then
-        local pid
-        pid=$(cat "$XDG_RUNTIME_DIR/pulse/pid" 2>/dev/null)
-        pulseaudio --kill 2>/dev/null
-        for _ in $(seq 50); do
-            [[ -n $pid ]] && kill -0 "$pid" 2>/dev/null || break
-            sleep 0.1
-        done
-    fi
+    private_pulse_stop
     rm -rf "$work"
 }
 trap cleanup EXIT
 
 # A private sound server whose default output is a null sink, as on a desktop with sound.
-export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
-unset PULSE_SERVER PULSE_RUNTIME_PATH PULSE_COOKIE PULSE_SINK
-mkdir -m 0700 "$HOME" "$XDG_RUNTIME_DIR"
 audio="no sound server"
-if command -v pulseaudio >/dev/null && pulseaudio -D --exit-idle-time=-1 --system=false \
-        --log-target="file:$work/pulse.log" 2>/dev/null; then
-    pulse_started=1
-    for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-    if pactl load-module module-null-sink sink_name=bench >/dev/null 2>&1; then
-        pactl set-default-sink bench
-        # A silent stream keeps the sink running, so a new stream starts at once.
-        pacat --playback --latency-msec=20 --device=bench --format=s16le --rate=44100 --channels=1 </dev/zero &
-        silence_pid=$!
-        audio="PulseAudio null sink"
-    fi
+if private_pulse_start "$work" bench; then
+    # A silent stream keeps the sink running, so a new stream starts at once.
+    pacat --playback --latency-msec=20 --device=bench --format=s16le --rate=44100 --channels=1 </dev/zero &
+    silence_pid=$!
+    audio="PulseAudio null sink"
 fi
 
 mkfifo "$work/display"

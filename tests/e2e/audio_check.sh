@@ -39,12 +39,8 @@ for cue in pull1.wav payoff.wav; do
     fi
 done
 
+source "$(dirname "$0")/../../scripts/private-pulse.sh"
 work=$(mktemp -d)
-# A private server: its own home, runtime folder and socket, nothing shared with a
-# session's own sound server.
-export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
-unset PULSE_SERVER PULSE_RUNTIME_PATH PULSE_COOKIE PULSE_SINK
-mkdir -m 0700 "$HOME" "$XDG_RUNTIME_DIR"
 
 silence_pid=
 record_pid=
@@ -56,36 +52,15 @@ cleanup() {
     [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
     [[ -n $record_pid ]] && kill "$record_pid" 2>/dev/null && wait "$record_pid" 2>/dev/null
     [[ -n $silence_pid ]] && kill "$silence_pid" 2>/dev/null && wait "$silence_pid" 2>/dev/null
-    local pid
-    pid=$(cat "$XDG_RUNTIME_DIR/pulse/pid" 2>/dev/null)
-    pulseaudio --kill 2>/dev/null
-    # The server removes its files as it exits: wait for it before removing the folder.
-    for _ in $(seq 50); do
-        [[ -n $pid ]] && kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
+    private_pulse_stop
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-if ! pulseaudio -D --exit-idle-time=-1 --system=false --log-target="file:$work/pulse.log" 2>"$work/pulse.err"; then
-    echo "SKIP: PulseAudio did not start: $(tail -n 3 "$work/pulse.err" 2>/dev/null | tr '\n' ' ')"
+if ! private_pulse_start "$work" zorvix; then
+    echo "SKIP: $PRIVATE_PULSE_FAILURE"
     exit 0
 fi
-ready=
-for _ in $(seq 50); do
-    if pactl info >/dev/null 2>&1; then
-        ready=1
-        break
-    fi
-    sleep 0.1
-done
-if [[ -z $ready ]]; then
-    echo "SKIP: PulseAudio started but does not answer"
-    exit 0
-fi
-pactl load-module module-null-sink sink_name=zorvix >/dev/null
-pactl set-default-sink zorvix
 
 # Records the sink into WAV while play_cue plays the cue FILE (named as the game names it),
 # with the given extra arguments. A short recording latency makes the recorder receive
